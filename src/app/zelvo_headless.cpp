@@ -1,0 +1,86 @@
+// zelvo-headless: the real game on a machine of text, driven by a script of keys and ticks.
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "core/startup.h"
+#include "core/zelvo.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/headless/runner.h"
+
+namespace {
+
+int usage(const std::string& problem) {
+    std::cerr << "zelvo-headless: " << problem << "\n"
+              << "usage: zelvo-headless [--dir DIR] [--seed N] [--year YEAR] [--debug] [SCRIPT]\n";
+    return 2;
+}
+
+bool wholenumber(const char* text, long long low, long long high, long long& value) {
+    char* end = nullptr;
+    value = std::strtoll(text, &end, 10);
+    return *text != '\0' && *end == '\0' && value >= low && value <= high;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string dir = ".";
+    std::string scriptpath;
+    bool debug = false;
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    zelvo::HeadlessOptions options;
+    options.seconds = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    options.year = local.tm_year + 1900;
+
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        long long value = 0;
+        auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        if (arg == "--dir") {
+            const char* text = next();
+            if (!text) return usage("--dir needs a folder");
+            dir = text;
+        } else if (arg == "--seed") {
+            const char* text = next();
+            if (!text || !wholenumber(text, 0, 2147483647, value))
+                return usage("--seed needs a whole number from 0 to 2147483647");
+            options.seconds = static_cast<int>(value);
+        } else if (arg == "--year") {
+            const char* text = next();
+            if (!text || !wholenumber(text, 1, 9999, value))
+                return usage("--year needs a year from 1 to 9999");
+            options.year = static_cast<int>(value);
+        } else if (arg == "--debug") {
+            debug = true;
+        } else if (arg.rfind("--", 0) == 0 || !scriptpath.empty()) {
+            return usage("unknown argument " + arg);
+        } else {
+            scriptpath = arg;
+        }
+    }
+
+    std::ifstream file;
+    if (!scriptpath.empty()) {
+        file.open(scriptpath);
+        if (!file) return usage("cannot read the script " + scriptpath);
+    }
+    std::istream& script = scriptpath.empty() ? std::cin : file;
+
+    std::ios::sync_with_stdio(false);
+    zelvo::HeadlessPlatform platform(std::cout, zelvo::windowtitle(zelvo::kGameVersion), options);
+    zelvo::Zelvo z(platform, dir);
+    int status = 0;
+    try {
+        zelvo::Form_Load(z);
+        if (debug) z.s.game.debugmode = 1;
+        status = zelvo::runscript(z, platform, script, std::cerr);
+    } catch (const zelvo::ProgramEnded&) {
+    }
+    std::cout.flush();
+    return status;
+}

@@ -1,0 +1,48 @@
+// The debug log file, the hidden log list and the developer's loan calculator.
+#include "core/diagnostics.h"
+
+#include <cstdio>
+
+#include "core/numbers.h"
+#include "core/zelvo.h"
+
+namespace zelvo {
+
+void debuglog(const Zelvo& z, const std::string& line) {
+    // Opened and closed for every line, so that the log is complete whenever the game stops.
+    std::FILE* file = std::fopen(folderfile(z, "debuglog.txt").c_str(), "ab");
+    if (!file) return;
+    std::fputs(line.c_str(), file);
+    std::fputs("\r\n", file);
+    std::fclose(file);
+}
+
+void addlog(Zelvo& z, const std::string& line) {
+    try {
+        z.platform.addLogLine(line);
+    } catch (const std::exception&) {
+        // The list is a developer's aid; losing a line must not disturb the game.
+    }
+}
+
+void Command2_Click(Zelvo& z) {
+    z.s.ui.menuposition = 6;
+    const double amount = 100000;
+    const double rate = 2.5;
+    int months = 0;
+    for (int payment = 600; months == 0 || months > 60; ++payment) {
+        double balance = amount;
+        months = 0;
+        do {
+            double interest = roundcents(rate / 100 / 12 * balance);
+            balance -= payment - interest;
+            ++months;
+        } while (balance > 0);
+        const int years = months / 12;
+        addlog(z, std::to_string(payment) + ") " + std::to_string(months) + " months = " +
+                      std::to_string(years) + " years+" + std::to_string(months - 12 * years) +
+                      " months");
+    }
+}
+
+}  // namespace zelvo

@@ -1,0 +1,63 @@
+// The context every operation works on: the game state, sound and language records, the
+// random generator and the machine behind them.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/random.h"
+#include "platform/platform.h"
+#include "sound/sound.h"
+#include "speech/language.h"
+#include "state/state.h"
+
+namespace zelvo {
+
+struct Zelvo;
+
+// Hands the machine's events to the game's handlers.
+class GameEvents : public PlatformEvents {
+public:
+    explicit GameEvents(Zelvo& z) : z_(z) {}
+    void onKey(int code, int state) override;
+    void onDayTimer() override;
+    void onClose() override;
+
+private:
+    Zelvo& z_;
+};
+
+// Thrown once the program has ended; unwinds every nested handler up to the main loop.
+// Not a std::exception, so that no menu's fault handling swallows it.
+struct ProgramEnded {};
+
+struct Zelvo {
+    Zelvo(Platform& platform, std::string folder);
+    ~Zelvo();
+    Zelvo(const Zelvo&) = delete;
+    Zelvo& operator=(const Zelvo&) = delete;
+
+    Platform& platform;
+    std::string folder;  // the program's folder; every file the game uses lives below it
+    std::unique_ptr<GameState> state;
+    GameState& s;
+    Sound sound;
+    Language language;
+    Random rng;
+
+    // The machine's side of things, never saved.
+    bool dayrunning = false;  // a day is being processed; a tick now must not start another
+    long long daysprocessed = 0;
+    bool ended = false;
+    GameEvents events{*this};
+};
+
+// The window caption, also the title the speech outputs restore.
+std::string windowtitle(const std::string& version);
+inline std::string windowtitle(const Zelvo& z) { return windowtitle(z.s.game.version); }
+// The full path of a file in the program's folder.
+std::string folderfile(const Zelvo& z, const std::string& name);
+// Ends the program: the machine lets go, then every handler unwinds.
+[[noreturn]] void endprogram(Zelvo& z);
+
+}  // namespace zelvo

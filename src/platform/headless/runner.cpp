@@ -1,0 +1,206 @@
+// The script runner: keys, raw key codes, clock firings, whole days and queued answers.
+#include "platform/headless/runner.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/zelvo.h"
+#include "platform/headless/headless_platform.h"
+
+namespace zelvo {
+
+namespace {
+
+struct KeyName {
+    const char* name;
+    int code;
+};
+
+constexpr KeyName kKeyNames[] = {
+    {"Backspace", 8},     {"Tab", 9},           {"Enter", 13},        {"Escape", 27},
+    {"Space", 32},        {"PageUp", 33},       {"PageDown", 34},     {"Left", 37},
+    {"Up", 38},           {"Right", 39},        {"Down", 40},         {"Delete", 46},
+    {"KeypadPlus", 107},  {"KeypadMinus", 109}, {"Plus", 187},        {"Comma", 188},
+    {"Minus", 189},       {"Period", 190},      {"LeftBracket", 219}, {"RightBracket", 221},
+};
+
+bool samename(const std::string& a, const char* b) {
+    std::string other = b;
+    return std::equal(a.begin(), a.end(), other.begin(), other.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::optional<int> keycode(const std::string& name) {
+    if (name.size() == 1) {
+        unsigned char c = static_cast<unsigned char>(name[0]);
+        if (std::isdigit(c)) return c;
+        if (std::isalpha(c)) return std::toupper(c);
+        return std::nullopt;
+    }
+    for (const auto& key : kKeyNames)
+        if (samename(name, key.name)) return key.code;
+    return std::nullopt;
+}
+
+std::optional<int> modifier(const std::string& name) {
+    if (samename(name, "Shift")) return 1;
+    if (samename(name, "Ctrl")) return 2;
+    if (samename(name, "Alt")) return 4;
+    return std::nullopt;
+}
+
+std::string trim(const std::string& text) {
+    auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A whole number that fits an int, and nothing else.
+std::optional<long long> wholenumber(const std::string& text, long long low, long long high) {
+    if (text.empty()) return std::nullopt;
+    char* end = nullptr;
+    long long value = std::strtoll(text.c_str(), &end, 10);
+    if (*end != '\0' || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+class Runner {
+public:
+    Runner(Zelvo& z, HeadlessPlatform& platform) : z_(z), platform_(platform) {}
+
+    // False when the command is unknown.
+    bool run(const std::string& command) {
+        std::istringstream words(command);
+        std::string verb;
+        words >> verb;
+        std::vector<std::string> args;
+        for (std::string word; words >> word;) args.push_back(word);
+
+        if (verb == "key") {
+            if (args.size() != 2) return false;
+            auto code = wholenumber(args[0], -1000000, 1000000);
+            auto state = wholenumber(args[1], -1000000, 1000000);
+            if (!code || !state) return false;
+            press(static_cast<int>(*code), static_cast<int>(*state));
+            return true;
+        }
+        if (verb == "tick") {
+            auto count = args.empty() ? std::optional<long long>(1)
+                                      : wholenumber(args[0], 0, 100000000);
+            if (!count || args.size() > 1) return false;
+            for (long long i = 0; i < *count && !platform_.ended(); ++i) tick();
+            return true;
+        }
+        if (verb == "resume") {
+            if (!args.empty()) return false;
+            resume();
+            return true;
+        }
+        if (verb == "days") {
+            auto count = args.size() == 1 ? wholenumber(args[0], 0, 100000000) : std::nullopt;
+            if (!count) return false;
+            days(*count);
+            return true;
+        }
+        if (args.empty()) {
+            if (auto key = parsekey(verb)) {
+                press(key->code, key->state);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    void press(int code, int state) {
+        if (auto* events = platform_.events()) events->onKey(code, state);
+    }
+
+    // A firing happens only while the day clock runs, as with the real timer.
+    void tick() {
+        if (!platform_.dayTimerRunning()) return;
+        if (auto* events = platform_.events()) events->onDayTimer();
+    }
+
+    bool resume() {
+        if (platform_.dayTimerRunning() || !isingamemenu(z_.s.ui.menu)) return false;
+        press(32, 0);
+        return true;
+    }
+
+    void days(long long count) {
+        const long long target = z_.daysprocessed + count;
+        while (z_.daysprocessed < target && !platform_.ended()) {
+            const int menu = z_.s.ui.menu;
+            if (!isingamemenu(menu)) return;  // a statement, an end screen or another menu
+            if (!platform_.dayTimerRunning()) {
+                resume();
+                if (!platform_.dayTimerRunning()) return;  // nothing would ever move on
+            }
+            const long long before = z_.daysprocessed;
+            tick();
+            // A firing that runs no day (the game paused itself) is followed by a resume;
+            // a second such firing in a row means the clock cannot run days here.
+            if (z_.daysprocessed == before && platform_.dayTimerRunning()) return;
+        }
+    }
+
+    Zelvo& z_;
+    HeadlessPlatform& platform_;
+};
+
+}  // namespace
+
+std::optional<ScriptKey> parsekey(const std::string& text) {
+    ScriptKey key;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t plus = text.find('+', start);
+        std::string part = text.substr(start, plus == std::string::npos ? plus : plus - start);
+        if (plus == std::string::npos) {
+            auto code = keycode(part);
+            if (!code) return std::nullopt;
+            key.code = *code;
+            return key;
+        }
+        auto bit = modifier(part);
+        if (!bit) return std::nullopt;
+        key.state |= *bit;
+        start = plus + 1;
+    }
+}
+
+int runscript(Zelvo& z, HeadlessPlatform& platform, std::istream& script, std::ostream& errors) {
+    Runner runner(z, platform);
+    std::string raw;
+    for (int number = 1; !platform.ended() && std::getline(script, raw); ++number) {
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        // An answer keeps its text exactly, leading blanks included.
+        if (raw == "answer" || raw.rfind("answer ", 0) == 0) {
+            platform.queueAnswer(raw.size() > 7 ? raw.substr(7) : "");
+            continue;
+        }
+        const std::string command = trim(raw);
+        if (command.empty() || command[0] == '#') continue;
+        bool known = true;
+        try {
+            known = runner.run(command);
+        } catch (const ProgramEnded&) {
+            break;
+        }
+        if (!known) {
+            errors << "zelvo-headless: line " << number << ": unknown command: " << command
+                   << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
+
+}  // namespace zelvo

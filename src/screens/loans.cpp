@@ -1,0 +1,39 @@
+// The loan list's order and the credit-rating sentence.
+#include "screens/loans.h"
+
+#include "core/zelvo.h"
+
+namespace zelvo {
+
+void sortloans(Zelvo& z) {
+    auto& loans = z.s.loan;
+    int& count = z.s.game.loancount;
+    for (int i = count; i >= 1; --i) {
+        if (loans[i].principal + loans[i].interest <= 0) {
+            for (int j = i; j < count; ++j) loans[j] = loans[j + 1];
+            loans[count] = Loan{};
+            --count;
+        } else if (loans[i].borrower == 1) {
+            // Record 0 is the scratch slot the move goes through.
+            loans[0] = loans[i];
+            for (int j = i; j >= 1; --j) loans[j] = loans[j - 1];
+        }
+    }
+}
+
+std::string creditratingtext(int r) {
+    const std::string rating = std::to_string(r);
+    const std::string good =
+        ".  Maintaining a good credit rating will improve your interest rates on bank loans.";
+    const std::string poor =
+        ".  Having a poor credit rating will mean higher interest rates on bank loans.";
+    if (r > 720) return "Your credit rating is an impressive " + rating + good;
+    if (r > 700) return "Your credit rating is " + rating + ", which is good" + good;
+    if (r > 680) return "Your credit rating is " + rating + good;
+    if (r > 640) return "Your credit rating is " + rating + ", which is low" + poor;
+    if (r > 600) return "Your credit rating is " + rating + ", which is terrible" + poor;
+    return "Your credit rating is a dismal " + rating +
+           ".  Money lenders wouldn't touch you with a 10 foot pole.";
+}
+
+}  // namespace zelvo

@@ -1,0 +1,155 @@
+// The sound buffers: start-up, the rotating pool and the three buffer helpers.
+#include "sound/sound.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <exception>
+#include <filesystem>
+
+#include "core/diagnostics.h"
+#include "core/numbers.h"
+#include "core/zelvo.h"
+
+namespace zelvo {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kNoDevice =
+    "Unable to start DirectSound. Check to see that your sound card is properly installed.  "
+    "Try running checkup.exe from your game folder.  For some people, this can correct this "
+    "issue.";
+
+std::string trimblanks(const std::string& text) {
+    auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+bool sameletters(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+// The game spells its folders "menu" and "Menu" alike: each part of the path is matched
+// without regard to case when the exact name is not there.
+fs::path findfile(const std::string& folder, const std::string& relative) {
+    fs::path at = folder.empty() ? fs::path(".") : fs::path(folder);
+    fs::path rel(relative);
+    for (const auto& part : rel) {
+        fs::path exact = at / part;
+        std::error_code ec;
+        if (fs::exists(exact, ec)) {
+            at = exact;
+            continue;
+        }
+        bool found = false;
+        for (fs::directory_iterator it(at, ec), end; !ec && it != end; it.increment(ec)) {
+            if (sameletters(it->path().filename().string(), part.string())) {
+                at = it->path();
+                found = true;
+                break;
+            }
+        }
+        if (!found) return {};
+    }
+    return at;
+}
+
+std::array<bool, Sound::kBuffers>& loadedbuffers(Zelvo& z) { return z.sound.loaded; }
+
+}  // namespace
+
+std::string soundrelativepath(const std::string& flock) {
+    std::string path = trimblanks(flock);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    auto first = path.find_first_not_of('/');
+    return first == std::string::npos ? "" : path.substr(first);
+}
+
+bool startsound(Zelvo& z) {
+    z.sound.lastbuffer = Sound::kBuffers - 1;
+    bool opened = false;
+    try {
+        opened = z.platform.openSound(Sound::kBuffers);
+    } catch (const std::exception& e) {
+        debuglog(z, std::string("error in startsound: ") + e.what());
+    }
+    if (!opened) {
+        z.platform.messageBox(kNoDevice);
+        return false;
+    }
+    z.sound.deviceopen = true;
+    for (int buffer = 0; buffer <= z.sound.lastbuffer; ++buffer)
+        setsound(z, buffer, "\\sounds\\menu\\arrows.wav");
+    return true;
+}
+
+void setsound(Zelvo& z, int buffer, const std::string& tempm) {
+    const std::string relative = soundrelativepath(tempm);
+    if (relative.empty()) return;
+    const std::string shown = folderfile(z, relative);
+    fs::path file = findfile(z.folder, relative);
+    std::error_code ec;
+    if (file.empty() || !fs::is_regular_file(file, ec)) {
+        debuglog(z, "File is missing: " + shown);
+        return;
+    }
+    try {
+        z.platform.loadSound(buffer, file.string());
+        loadedbuffers(z)[static_cast<std::size_t>(buffer)] = true;
+    } catch (const std::exception& e) {
+        debuglog(z, std::string("error in setsound: ") + e.what());
+        debuglog(z, shown);
+    }
+}
+
+void setvol(Zelvo& z, int buffer, double w) {
+    w = roundeven(w, 2);
+    if (w < -5000 || w > 0) return;
+    if (!loadedbuffers(z)[static_cast<std::size_t>(buffer)]) return;
+    try {
+        z.platform.setSoundVolume(buffer, w);
+    } catch (const std::exception& e) {
+        debuglog(z, std::string("error in setvol: ") + e.what());
+    }
+}
+
+void setpan(Zelvo& z, int buffer, double w) {
+    w = roundeven(w, 2);
+    if (w < -10000 || w > 10000) return;
+    if (!loadedbuffers(z)[static_cast<std::size_t>(buffer)]) return;
+    try {
+        z.platform.setSoundPan(buffer, w);
+    } catch (const std::exception& e) {
+        debuglog(z, std::string("error in setpan: ") + e.what());
+    }
+}
+
+void makesound(Zelvo& z, const std::string& flock, double tempv, double tempp, int temploop,
+               int bufferindex) {
+    if (z.s.game.debugmode == 1) return;
+    if (soundrelativepath(flock).empty()) return;
+    if (bufferindex == -1) {
+        z.sound.nextbuffer += 1;
+        if (z.sound.nextbuffer > z.sound.lastbuffer) z.sound.nextbuffer = 1;
+        if (z.sound.nextbuffer < 2) z.sound.nextbuffer = 2;
+        bufferindex = z.sound.nextbuffer;
+    }
+    if (bufferindex < 0 || bufferindex > z.sound.lastbuffer) return;
+    setsound(z, bufferindex, flock);
+    setvol(z, bufferindex, tempv);
+    setpan(z, bufferindex, tempp);
+    try {
+        z.platform.playSound(bufferindex, temploop != 0, soundrelativepath(flock), tempv, tempp);
+    } catch (const std::exception& e) {
+        debuglog(z, std::string("error in makesound: ") + e.what());
+    }
+}
+
+}  // namespace zelvo

@@ -1,0 +1,23 @@
+// The phrase table that translates the game's messages.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zelvo {
+
+struct Zelvo;
+
+// The Language record: phrases and their translations, in file order.
+struct Language {
+    int count = 0;
+    std::vector<std::pair<std::string, std::string>> phrases;
+};
+
+// Reads "language.txt" from the program's folder, when there is one.
+void loadlanguagefile(Zelvo& z);
+// Replaces every known phrase in the text.
+std::string Translate(const Zelvo& z, const std::string& text);
+
+}  // namespace zelvo

@@ -1,0 +1,25 @@
+// Speaking: the one way the game talks to the player, and the engines behind it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+struct Zelvo;
+
+// Speaks and records one message; never fails towards its caller.
+void sayit(Zelvo& z, const std::string& tempm);
+// Pauses the game, plays the pause sound and speaks.
+void popup(Zelvo& z, const std::string& tempm);
+// Starts the voice (output 0) and the screen reader (output 3).
+void setupsapi(Zelvo& z);
+void loadjaws(Zelvo& z);
+// Gives the voice UI.sapirate, when there is a voice.
+void applyrate(Zelvo& z);
+
+// The lines the window shows for a message `width` pixels wide: characters per line
+// w = width / 28 x 1.5, line k starting at character N(1 + w k), N(w) long.
+std::vector<std::string> splitlines(const std::string& text, int width);
+
+}  // namespace zelvo

@@ -1,0 +1,99 @@
+// The preferences file: what is written, what is read back, and damaged files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/keys.h"
+#include "persist/progress.h"
+#include "support/fake_game.h"
+
+namespace zelvo {
+namespace {
+
+using testing::FakeGame;
+
+TEST(Progress, WritesEveryChoiceAndReadsItBack) {
+    FakeGame game;
+    GameState& s = game.z.s;
+    s.ui.speechoutput = 2;
+    s.ui.sapirate = 7;
+    s.human().ownername = "Ann";
+    s.human().storename = "Ann's, Corner";
+    s.game.difficulty = 3;
+    s.listcount = 2;
+    s.itemlist[1] = {"Default", 63, 1};
+    s.itemlist[2] = {"items4.txt", 12, 0};
+    s.store[5].ownername = "";
+    saveprogress(game.z);
+    EXPECT_EQ(game.folder.read("progress.ini"),
+              " 2 \r\n 7 \r\nAnn\r\nAnn's, Corner\r\n 3 \r\n 2 \r\nDefault\r\n 1 \r\n"
+              "items4.txt\r\n 0 \r\nDorrin\r\nKai Mart\r\nDezerudi\r\nNeptco\r\nVavudez\r\n"
+              "Monkey Barn\r\n\r\nWhite Divils\r\n");
+
+    FakeGame reread(false);
+    std::filesystem::copy_file(game.folder.file("progress.ini"), reread.folder.file("progress.ini"));
+    setdefaultnames(reread.z.s);
+    readprogress(reread.z);
+    const GameState& r = reread.z.s;
+    EXPECT_EQ(r.ui.speechoutput, 2);
+    EXPECT_EQ(r.ui.sapirate, 7);
+    EXPECT_EQ(r.store[1].ownername, "Ann");
+    EXPECT_EQ(r.store[1].storename, "Ann's, Corner");
+    EXPECT_EQ(r.game.difficulty, 3);
+    ASSERT_EQ(r.listcount, 2);
+    EXPECT_EQ(r.itemlist[2].name, "items4.txt");
+    EXPECT_EQ(r.itemlist[2].enabled, 0);
+    EXPECT_EQ(r.itemlist[1].size, 0);  // sizes are not kept in the file
+    EXPECT_EQ(r.store[5].ownername, "");
+    EXPECT_EQ(r.store[5].storename, "White Divils");
+}
+
+TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
+    const struct {
+        const char* text;
+        int output, rate, difficulty, lists;
+        const char* owner;
+    } cases[] = {
+        {" 1 \r\n 5 \r\n", 1, 5, 1, 0, "Player"},                 // two lines only
+        {" 1 \n 5 \n\nShop\n 2 \n", 1, 5, 2, 0, "Player"},        // bare line feeds, empty name
+        {"9\r\n-4\r\nBob\r\nB\r\nxyz\r\n", 0, 2, 1, 0, "Bob"},    // numbers out of range
+        {" 0 \r\n 3 \r\nA\r\nB\r\n 1 \r\n 250 \r\n", 0, 3, 1, 0, "A"},  // a count it cannot hold
+        {" 0 \r\n 3 \r\nA\r\nB\r\n 1 \r\n 3 \r\n\"items1.txt\" , x\r\n 1 \r\n", 0, 3, 1, 1, "A"},
+        {"", 0, 2, 1, 0, "Player"},
+        {std::string(1, '\0').c_str(), 0, 2, 1, 0, "Player"},
+    };
+    for (const auto& c : cases) {
+        FakeGame game(false);
+        setdefaultnames(game.z.s);
+        game.folder.write("progress.ini", c.text);
+        readprogress(game.z);
+        const GameState& s = game.z.s;
+        EXPECT_EQ(s.ui.speechoutput, c.output) << c.text;
+        EXPECT_EQ(s.ui.sapirate, c.rate) << c.text;
+        EXPECT_EQ(s.game.difficulty, c.difficulty) << c.text;
+        EXPECT_EQ(s.listcount, c.lists) << c.text;
+        EXPECT_EQ(s.store[1].ownername, c.owner) << c.text;
+        if (c.lists == 1) {
+            EXPECT_EQ(s.itemlist[1].name, "items1.txt");
+        }
+    }
+}
+
+TEST(Progress, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
+    FakeGame game;
+    game.press(key::PageUp);
+    const std::string before = game.folder.read("progress.ini");
+    // A folder where the file should be: nothing can be written over it.
+    std::filesystem::create_directories(game.folder.path() / "progress.ini.tmp");
+    game.take();
+    game.press(key::PageUp);
+    auto lines = game.take();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "say: Sapi rate changed to 4.");
+    EXPECT_EQ(lines[1].rfind("say: Your settings could not be saved to progress.ini: ", 0), 0u);
+    EXPECT_EQ(game.folder.read("progress.ini"), before);
+    EXPECT_NE(game.folder.read("debuglog.txt").find("error in saveprogress: "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zelvo

@@ -1,0 +1,55 @@
+// A started game on the headless machine, for unit tests.
+#include "support/fake_game.h"
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+
+#include "core/keys.h"
+#include "core/startup.h"
+#include <unistd.h>
+
+namespace zelvo::testing {
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("zelvo-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempFolder::read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void TempFolder::write(const std::string& name, const std::string& text) const {
+    std::ofstream(file(name), std::ios::binary) << text;
+}
+
+FakeGame::FakeGame(bool start, HeadlessOptions options)
+    : platform(out, windowtitle(kGameVersion), options), z(platform, folder.path().string()) {
+    if (start) {
+        Form_Load(z);
+        take();
+    }
+}
+
+std::vector<std::string> FakeGame::take() {
+    std::vector<std::string> lines;
+    std::istringstream in(out.str());
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    out.str("");
+    out.clear();
+    return lines;
+}
+
+void FakeGame::press(int code, int state) { Form_KeyDown(z, code, state); }
+
+}  // namespace zelvo::testing

@@ -1,0 +1,43 @@
+// A started game on the headless machine, in a folder of its own, for unit tests.
+#pragma once
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/zelvo.h"
+#include "platform/headless/headless_platform.h"
+
+namespace zelvo::testing {
+
+// A fresh, empty folder that disappears with the test.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    std::string read(const std::string& name) const;
+    void write(const std::string& name, const std::string& text) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+class FakeGame {
+public:
+    // Runs the real start-up unless `start` is false.
+    explicit FakeGame(bool start = true, HeadlessOptions options = {1, 2030});
+
+    // The lines the machine printed since the last call.
+    std::vector<std::string> take();
+    void press(int code, int state = 0);
+
+    TempFolder folder;
+    std::ostringstream out;
+    HeadlessPlatform platform;
+    Zelvo z;
+};
+
+}  // namespace zelvo::testing
