@@ -1,7 +1,8 @@
 # Runs one transcript case: a fresh folder with the case's start files, the key script
 # through zelvo-headless, and the output compared with expected.txt line by line.
 # A case may hold: script.keys, expected.txt, args (one line of options for the runner),
-# files/ (copied into the program's folder first).
+# files/ (copied into the program's folder first), expected-files/ (files the program's
+# folder must hold afterwards, byte for byte).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/dir)
 if(EXISTS ${CASE}/files)
@@ -30,3 +31,11 @@ if(NOT expected STREQUAL actual)
   execute_process(COMMAND diff -u ${CASE}/expected.txt ${WORK}/actual.txt)
   message(FATAL_ERROR "the output differs from expected.txt (actual output kept in ${WORK}/actual.txt)")
 endif()
+file(GLOB_RECURSE kept RELATIVE ${CASE}/expected-files ${CASE}/expected-files/*)
+foreach(name ${kept})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+    ${CASE}/expected-files/${name} ${WORK}/dir/${name} RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${name} in the program's folder differs from expected-files/${name}")
+  endif()
+endforeach()
