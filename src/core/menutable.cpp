@@ -2,12 +2,15 @@
 #include <array>
 
 #include "core/menus.h"
+#include "frontend/frontend.h"
 
 namespace zelvo {
 
 MenuSection menusection(int number) {
-    // Filled in as the menus are built; a number without a section takes no keys.
-    static const std::array<MenuSection, 17> sections{};
+    // A number without a section takes no keys yet.
+    static const std::array<MenuSection, 17> sections{
+        nullptr, mainmenu, setupmenu, aboutmenu, escapemenu,
+    };
     if (number < 0 || number >= static_cast<int>(sections.size())) return nullptr;
     return sections[static_cast<std::size_t>(number)];
 }

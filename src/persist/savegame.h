@@ -1,0 +1,15 @@
+// Saved games: a text file in the program's folder under the name the player types.
+#pragma once
+
+#include <string>
+
+namespace zelvo {
+
+struct Zelvo;
+
+// Writes the current game to the named file ("lastsave" is the silent automatic save).
+void savegame(Zelvo& z, const std::string& tempm);
+// Reads a saved game and opens the Store menu.
+void loadgame(Zelvo& z, const std::string& tempm);
+
+}  // namespace zelvo
