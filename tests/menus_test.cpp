@@ -63,14 +63,19 @@ TEST(Menus, LiveLoansCountOnlyThePlayersUnpaidLoans) {
     EXPECT_EQ(liveloans(game.z), 2);
 }
 
-TEST(Menus, EnterClicksInEveryMenuButSetup) {
+TEST(Menus, EnterClicksFirstInEveryMenuButSetup) {
+    const std::string click = "sound: sounds/menu/enter.wav 0 0";
     FakeGame game;
     game.z.s.ui.menu = 3;
+    game.z.s.ui.menuposition = 2;
     menus(game.z, key::Enter, 0);
-    EXPECT_EQ(game.take(), std::vector<std::string>{"sound: sounds/menu/enter.wav 0 0"});
+    auto lines = game.take();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], click);
     game.z.s.ui.menu = 2;
+    game.z.s.ui.menuposition = 3;
     menus(game.z, key::Enter, 0);
-    EXPECT_EQ(game.take(), std::vector<std::string>{});
+    EXPECT_EQ(game.take(), std::vector<std::string>{"say: Difficulty changed to Normal mode."});
 }
 
 }  // namespace
