@@ -43,7 +43,7 @@ TEST(Runner, StopsAtAnUnknownCommandNamingItsLine) {
     std::string errors;
     EXPECT_EQ(run(game, "# a comment\n\nZ\nfly away\nX\n", &errors), 2);
     EXPECT_EQ(errors, "zelvo-headless: line 4: unknown command: fly away\n");
-    EXPECT_EQ(game.take(), Lines{"say: Zelvo has $0.00."});  // X never ran
+    EXPECT_EQ(game.take(), Lines{"say: Zelvo has $50,000.00."});  // X never ran
     for (const char* bad : {"tick x\n", "days\n", "days -1\n", "key 13\n", "key a b\n",
                             "resume now\n", "Z Z\n"})
         EXPECT_EQ(run(game, bad), 2) << bad;

@@ -60,7 +60,7 @@ TEST(Sayit, ReviewReadoutsAreNotRecorded) {
     EXPECT_EQ(game.z.s.ui.speechhistory[1], "Loans");
     game.press(key::Z);  // any other key ends the review, and recording starts again
     EXPECT_EQ(game.z.s.ui.reviewindex, 0);
-    EXPECT_EQ(game.z.s.ui.speechhistory[1], "Zelvo has $0.00.");
+    EXPECT_EQ(game.z.s.ui.speechhistory[1], "Zelvo has $50,000.00.");
 }
 
 TEST(Sayit, TranslatesBeforeRecording) {

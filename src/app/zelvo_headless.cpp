@@ -1,5 +1,6 @@
 // zelvo-headless: the real game on a machine of text, driven by a script of keys and ticks.
 #include <cstdlib>
+#include <filesystem>
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -63,6 +64,9 @@ int main(int argc, char** argv) {
             scriptpath = arg;
         }
     }
+
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir, ec)) return usage("no such folder: " + dir);
 
     std::ifstream file;
     if (!scriptpath.empty()) {

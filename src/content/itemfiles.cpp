@@ -1,0 +1,241 @@
+// Item-list files. Lines end at a carriage return (CR LF or CR alone), as the files are
+// written for the game; a file saved with bare line feeds is repaired before it is read.
+#include "content/itemfiles.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "core/diagnostics.h"
+#include "core/numbers.h"
+#include "core/zelvo.h"
+
+namespace zelvo {
+
+namespace {
+
+// Prices beyond this are not a store's goods and would overflow the demand wheels.
+constexpr double kHighestPrice = 1000000;
+
+class Reader {
+public:
+    explicit Reader(const std::string& text) : text_(text) {
+        if (text_.rfind("\xEF\xBB\xBF", 0) == 0) at_ = 3;  // a byte-order mark is no name
+    }
+
+    // The rest of the current line, or nothing at the end of the text.
+    std::optional<std::string> line() {
+        if (at_ >= text_.size()) return std::nullopt;
+        std::size_t end = text_.find('\r', at_);
+        if (end == std::string::npos) end = text_.size();
+        std::string result = text_.substr(at_, end - at_);
+        at_ = end;
+        endline();
+        return result;
+    }
+
+    // One delimited field: up to a comma or the end of the line; a value in double quotes
+    // may hold commas. After a comma the rest of the line is still to be read.
+    std::optional<std::string> field() {
+        if (at_ >= text_.size()) return std::nullopt;
+        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t')) ++at_;
+        std::string result;
+        if (at_ < text_.size() && text_[at_] == '"') {
+            std::size_t close = text_.find('"', at_ + 1);
+            if (close == std::string::npos) close = text_.size();
+            result = text_.substr(at_ + 1, close - at_ - 1);
+            at_ = std::min(close + 1, text_.size());
+            while (at_ < text_.size() && text_[at_] != ',' && text_[at_] != '\r') ++at_;
+        } else {
+            std::size_t end = at_;
+            while (end < text_.size() && text_[end] != ',' && text_[end] != '\r') ++end;
+            result = text_.substr(at_, end - at_);
+            while (!result.empty() && (result.back() == ' ' || result.back() == '\t'))
+                result.pop_back();
+            at_ = end;
+        }
+        if (at_ < text_.size() && text_[at_] == ',')
+            ++at_;
+        else
+            endline();
+        return result;
+    }
+
+private:
+    void endline() {
+        if (at_ < text_.size() && text_[at_] == '\r') ++at_;
+        if (at_ < text_.size() && text_[at_] == '\n') ++at_;
+    }
+
+    const std::string& text_;
+    std::size_t at_ = 0;
+};
+
+// Blank lines and comment lines (an apostrophe first) stand between fields.
+bool skipped(const std::string& field) {
+    if (!field.empty() && field[0] == '\'') return true;
+    return field.find_first_not_of(' ') == std::string::npos;
+}
+
+template <class Read>
+std::optional<std::string> nextfield(Read read) {
+    for (auto value = read(); value; value = read())
+        if (!skipped(*value)) return value;
+    return std::nullopt;
+}
+
+// A plain decimal number, with optional grouping commas ("1,234.50") and exponent.
+std::optional<double> numeric(const std::string& text) {
+    std::string digits;
+    for (char c : text)
+        if (c != ',') digits.push_back(c);
+    auto first = digits.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::nullopt;
+    digits = digits.substr(first, digits.find_last_not_of(" \t") - first + 1);
+    std::size_t i = 0;
+    if (digits[i] == '+' || digits[i] == '-') ++i;
+    bool any = false;
+    while (i < digits.size() && std::isdigit(static_cast<unsigned char>(digits[i]))) ++i, any = true;
+    if (i < digits.size() && digits[i] == '.') ++i;
+    while (i < digits.size() && std::isdigit(static_cast<unsigned char>(digits[i]))) ++i, any = true;
+    if (!any) return std::nullopt;
+    if (i < digits.size() && (digits[i] == 'e' || digits[i] == 'E')) {
+        std::size_t e = i + 1;
+        if (e < digits.size() && (digits[e] == '+' || digits[e] == '-')) ++e;
+        std::size_t start = e;
+        while (e < digits.size() && std::isdigit(static_cast<unsigned char>(digits[e]))) ++e;
+        if (e == start) return std::nullopt;
+        i = e;
+    }
+    if (i != digits.size()) return std::nullopt;
+    double value = std::strtod(digits.c_str(), nullptr);
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+bool samename(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+std::optional<std::string> readtext(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+ItemsFile parseitems(const std::string& text) {
+    ItemsFile file;
+    Reader reader(text);
+    for (;;) {
+        auto name = nextfield([&] { return reader.line(); });
+        if (!name) break;
+        // A bare line feed inside a line means the file was saved with line feeds only.
+        if (name->find('\n') != std::string::npos) {
+            file.items.clear();
+            file.needsrepair = true;
+            return file;
+        }
+        auto price = nextfield([&] { return reader.field(); });
+        if (!price) break;
+        auto description = nextfield([&] { return reader.line(); });
+        if (!description) break;
+        file.items.push_back({*name, *price, *description});
+    }
+    return file;
+}
+
+void additem(Zelvo& z, const std::string& name, const std::string& price,
+             const std::string& description) {
+    auto value = numeric(price);
+    if (name.empty() || !value || *value > kHighestPrice) return;
+    double baseprice = Int(*value);
+    if (baseprice <= 5) baseprice = 5;
+    GameState& s = z.s;
+    int& count = s.game.itemcount;
+    for (int i = 1; i <= count; ++i)
+        if (samename(s.item[i].name, name)) return;
+    if (count >= kMaxItems) return;
+    int at = count + 1;
+    for (int i = 1; i <= count; ++i) {
+        if (s.item[i].baseprice > baseprice) {
+            at = i;
+            break;
+        }
+    }
+    for (int i = count; i >= at; --i) {
+        s.item[i + 1].name = std::move(s.item[i].name);
+        s.item[i + 1].baseprice = s.item[i].baseprice;
+        s.item[i + 1].description = std::move(s.item[i].description);
+    }
+    s.item[at].name = name;
+    s.item[at].baseprice = baseprice;
+    s.item[at].description = description;
+    ++count;
+}
+
+void fixfile(Zelvo& z, const std::string& path) {
+    auto text = readtext(path);
+    if (!text) {
+        debuglog(z, "error in fixfile: cannot read " + path);
+        return;
+    }
+    std::string fixed;
+    std::size_t at = 0;
+    while (at < text->size()) {
+        std::size_t end = text->find('\r', at);
+        if (end == std::string::npos) end = text->size();
+        std::string line = text->substr(at, end - at);
+        at = end;
+        if (at < text->size()) ++at;
+        if (at < text->size() && (*text)[at] == '\n') ++at;
+        for (std::size_t lf = line.find('\n'); lf != std::string::npos; lf = line.find('\n')) {
+            fixed += line.substr(0, lf) + "\r\n";
+            line.erase(0, lf + 1);
+        }
+        if (!line.empty()) fixed += line + "\r\n";
+    }
+    const std::string temp = folderfile(z, "temp");
+    std::FILE* out = std::fopen(temp.c_str(), "wb");
+    bool ok = out && std::fwrite(fixed.data(), 1, fixed.size(), out) == fixed.size();
+    if (out) ok = std::fclose(out) == 0 && ok;
+    // Renamed over the old file, so that a failure leaves the player's file as it was.
+    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        debuglog(z, "error in fixfile: cannot rewrite " + path);
+    }
+}
+
+std::optional<std::vector<FileItem>> readitemsfile(Zelvo& z, const std::string& path) {
+    auto text = readtext(path);
+    if (!text) return std::nullopt;
+    ItemsFile file = parseitems(*text);
+    if (!file.needsrepair) return file.items;
+    fixfile(z, path);
+    text = readtext(path);
+    if (!text) return std::nullopt;
+    file = parseitems(*text);
+    if (!file.needsrepair) return file.items;
+    // The repair could not be written (a read-only folder): read the line feeds as line
+    // ends in memory, so the player's items still come into the game.
+    std::string mended;
+    for (std::size_t i = 0; i < text->size(); ++i) {
+        char c = (*text)[i];
+        if (c == '\n' && (i == 0 || (*text)[i - 1] != '\r'))
+            mended += '\r';
+        mended += c;
+    }
+    return parseitems(mended).items;
+}
+
+}  // namespace zelvo

@@ -1,0 +1,39 @@
+// Item-list files: their format, adding items to the catalogue, and line-end repair.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+struct Zelvo;
+
+// One item as a file gives it; the price is the field's text, checked by additem.
+struct FileItem {
+    std::string name;
+    std::string price;
+    std::string description;
+};
+
+// The items of an items file's text, in order. Empty when the text needs its line ends
+// repaired first (a name line holds a bare line feed); see needsrepair.
+struct ItemsFile {
+    std::vector<FileItem> items;
+    bool needsrepair = false;
+};
+ItemsFile parseitems(const std::string& text);
+
+// Adds one item to the catalogue, kept in ascending order of base price.
+void additem(Zelvo& z, const std::string& name, const std::string& price,
+             const std::string& description);
+
+// Rewrites a file so that every line feed ends a line (CR LF line ends), through the
+// scratch file "temp" in the program's folder.
+void fixfile(Zelvo& z, const std::string& path);
+
+// Reads an items file, repairing its line ends first when it needs that. Nothing when the
+// file cannot be read.
+std::optional<std::vector<FileItem>> readitemsfile(Zelvo& z, const std::string& path);
+
+}  // namespace zelvo
