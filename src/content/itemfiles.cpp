@@ -117,11 +117,11 @@ std::optional<double> numeric(const std::string& text) {
     return value;
 }
 
-bool samename(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
+std::string folded(const std::string& text) {
+    std::string result = text;
+    for (char& c : result)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return result;
 }
 
 std::optional<std::string> readtext(const std::string& path) {
@@ -155,33 +155,54 @@ ItemsFile parseitems(const std::string& text) {
     return file;
 }
 
-void additem(Zelvo& z, const std::string& name, const std::string& price,
-             const std::string& description) {
+CatalogueAdder::CatalogueAdder(Zelvo& z) : z_(z), sortedcount_(z.s.game.itemcount) {
+    for (int i = 1; i <= z.s.game.itemcount; ++i) names_.insert(folded(z.s.item[i].name));
+}
+
+void CatalogueAdder::add(const std::string& name, const std::string& price,
+                         const std::string& description) {
     auto value = numeric(price);
     if (name.empty() || !value || *value > kHighestPrice) return;
     double baseprice = Int(*value);
     if (baseprice <= 5) baseprice = 5;
-    GameState& s = z.s;
-    int& count = s.game.itemcount;
-    for (int i = 1; i <= count; ++i)
-        if (samename(s.item[i].name, name)) return;
-    if (count >= kMaxItems) return;
-    int at = count + 1;
-    for (int i = 1; i <= count; ++i) {
-        if (s.item[i].baseprice > baseprice) {
-            at = i;
-            break;
-        }
+    GameState& s = z_.s;
+    if (names_.count(folded(name)) != 0) return;
+    if (s.game.itemcount >= kMaxItems) return;
+    Item& item = s.item[++s.game.itemcount];
+    item.name = name;
+    item.baseprice = baseprice;
+    item.description = description;
+    names_.insert(folded(name));
+}
+
+// Each item goes after every item of its price or less, so items of equal price keep their
+// order of arrival: a stable sort of what arrived gives the same catalogue.
+void CatalogueAdder::finish() {
+    GameState& s = z_.s;
+    if (s.game.itemcount == sortedcount_) return;
+    struct Entry {
+        std::string name, description;
+        double baseprice;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(static_cast<std::size_t>(s.game.itemcount));
+    for (int i = 1; i <= s.game.itemcount; ++i)
+        entries.push_back({std::move(s.item[i].name), std::move(s.item[i].description),
+                           s.item[i].baseprice});
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.baseprice < b.baseprice; });
+    for (int i = 1; i <= s.game.itemcount; ++i) {
+        Entry& entry = entries[static_cast<std::size_t>(i - 1)];
+        s.item[i].name = std::move(entry.name);
+        s.item[i].description = std::move(entry.description);
+        s.item[i].baseprice = entry.baseprice;
     }
-    for (int i = count; i >= at; --i) {
-        s.item[i + 1].name = std::move(s.item[i].name);
-        s.item[i + 1].baseprice = s.item[i].baseprice;
-        s.item[i + 1].description = std::move(s.item[i].description);
-    }
-    s.item[at].name = name;
-    s.item[at].baseprice = baseprice;
-    s.item[at].description = description;
-    ++count;
+    sortedcount_ = s.game.itemcount;
+}
+
+void additem(Zelvo& z, const std::string& name, const std::string& price,
+             const std::string& description) {
+    CatalogueAdder(z).add(name, price, description);
 }
 
 void fixfile(Zelvo& z, const std::string& path) {

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace zelvo {
@@ -27,6 +28,21 @@ ItemsFile parseitems(const std::string& text);
 // Adds one item to the catalogue, kept in ascending order of base price.
 void additem(Zelvo& z, const std::string& name, const std::string& price,
              const std::string& description);
+
+// Adds many items as additem would, one after another, without searching the whole
+// catalogue for each: the catalogue is complete and sorted once finish() has run.
+class CatalogueAdder {
+public:
+    explicit CatalogueAdder(Zelvo& z);
+    ~CatalogueAdder() { finish(); }
+    void add(const std::string& name, const std::string& price, const std::string& description);
+    void finish();
+
+private:
+    Zelvo& z_;
+    std::unordered_set<std::string> names_;  // folded to lower case
+    int sortedcount_;                        // items 1..this are in order
+};
 
 // Rewrites a file so that every line feed ends a line (CR LF line ends), through the
 // scratch file "temp" in the program's folder.

@@ -127,7 +127,8 @@ void addfileitems(Zelvo& z) {
             debuglog(z, "error in startusout: cannot read " + name);
             continue;
         }
-        for (const auto& item : *items) additem(z, item.name, item.price, item.description);
+        CatalogueAdder adder(z);
+        for (const auto& item : *items) adder.add(item.name, item.price, item.description);
         if (known == 0 && s.listcount < kMaxItemLists) {
             ItemList& list = s.itemlist[++s.listcount];
             list.name = name;
