@@ -61,7 +61,10 @@ std::string textfield(const std::string& line) {
 }
 
 std::string numberline(double value) {
-    return (value < 0 ? "" : " ") + numtext(value) + " ";
+    std::string line(value < 0 ? 0 : 1, ' ');
+    line += numtext(value);
+    line += ' ';
+    return line;
 }
 
 std::string writelines(const std::string& path, const std::vector<std::string>& lines) {

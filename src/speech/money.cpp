@@ -24,8 +24,10 @@ std::string currency(double amount) {
         ++digits;
     }
     int rest = static_cast<int>(total % 100);
-    std::string centtext = (rest < 10 ? "0" : "") + std::to_string(rest);
-    return "$" + grouped + "." + centtext;
+    std::string text = "$" + grouped + ".";
+    if (rest < 10) text += '0';
+    text += std::to_string(rest);
+    return text;
 }
 
 }  // namespace

@@ -1,0 +1,84 @@
+// The modal text-entry box drawn in the game window.
+#include "platform/sdl/input_box.h"
+
+#include <SDL2/SDL.h>
+
+#include "platform/sdl/day_timer.h"
+#include "platform/sdl/window_text.h"
+#include "platform/speechd/speechd_voice.h"
+#include "platform/speechd/utf8.h"
+
+namespace zelvo {
+namespace {
+
+// Longer than any name or amount the game asks for; a held key cannot grow it forever.
+constexpr size_t kMaxBytes = 1000;
+
+// SDL delivers typed characters only while text input is on; it stays off the rest of
+// the time so that menu keys never turn into text.
+class TextInputOn {
+public:
+    TextInputOn() { SDL_StartTextInput(); }
+    ~TextInputOn() {
+        SDL_StopTextInput();
+        SDL_FlushEvent(SDL_TEXTINPUT);
+        SDL_FlushEvent(SDL_TEXTEDITING);
+    }
+    TextInputOn(const TextInputOn&) = delete;
+    TextInputOn& operator=(const TextInputOn&) = delete;
+};
+
+// A lone blank or nothing at all says nothing when spoken; name them.
+std::string spoken(const std::string& text) {
+    if (text.empty()) return "blank";
+    if (text == " ") return "space";
+    return text;
+}
+
+}  // namespace
+
+std::string runInputBox(WindowText& text, SpeechdVoice& voice, DayTimer& timer,
+                        const std::string& prompt, const std::string& title) {
+    TextInputOn textInput;
+    std::string field;
+    auto say = [&voice](const std::string& words) { voice.speak(spoken(words)); };
+    text.showEntry(title, prompt, field);
+    for (;;) {
+        SDL_Event e;
+        if (!SDL_WaitEvent(&e)) return {};
+        switch (e.type) {
+            case SDL_QUIT: SDL_PushEvent(&e); return {};
+            case SDL_TEXTINPUT: {
+                const std::string typed = asUtf8(e.text.text);
+                if (field.size() + typed.size() > kMaxBytes) break;
+                field += typed;
+                say(typed);
+                text.showEntry(title, prompt, field);
+                break;
+            }
+            case SDL_KEYDOWN:
+                switch (e.key.keysym.sym) {
+                    case SDLK_RETURN:
+                    case SDLK_KP_ENTER: return field;
+                    case SDLK_ESCAPE: return {};
+                    case SDLK_BACKSPACE:
+                        say(dropLastCharacter(field));
+                        text.showEntry(title, prompt, field);
+                        break;
+                    case SDLK_F2: say(field); break;
+                    default: break;
+                }
+                break;
+            case SDL_WINDOWEVENT:
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                    text.showEntry(title, prompt, field);
+                break;
+            default:
+                if (timer.isFiring(e)) timer.takeFiring(e);
+                break;
+        }
+    }
+}
+
+}  // namespace zelvo

@@ -1,0 +1,20 @@
+// The modal text-entry box drawn in the game window.
+#pragma once
+
+#include <string>
+
+namespace zelvo {
+
+class DayTimer;
+class SpeechdVoice;
+class WindowText;
+
+// Runs the box's own event loop until Enter (the typed text) or Escape (empty). No screen
+// reader can see into the window, so the box speaks each typed character and each
+// deletion itself, and F2 reads the whole field. Day-timer firings are dropped while it is
+// open: the game stands still behind a modal box. Closing the window cancels the box and
+// leaves the quit for the main loop.
+std::string runInputBox(WindowText& text, SpeechdVoice& voice, DayTimer& timer,
+                        const std::string& prompt, const std::string& title);
+
+}  // namespace zelvo

@@ -1,0 +1,81 @@
+// The sound buffers: one SDL2_mixer channel and one loaded chunk per buffer.
+#include "platform/sdl/mixer.h"
+
+#include <SDL2/SDL.h>
+
+#include <cstdio>
+
+#include "platform/platform.h"
+#include "platform/sdl/gain.h"
+
+namespace zelvo {
+
+Mixer::~Mixer() { close(); }
+
+bool Mixer::open(int buffers) {
+    if (open_) close();
+    if (buffers <= 0) return false;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "no sound device: %s\n", SDL_GetError());
+        return false;
+    }
+    // Stereo, or panning does nothing.
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
+        std::fprintf(stderr, "no sound device: %s\n", Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(buffers);
+    buffers_.clear();
+    buffers_.resize(static_cast<size_t>(buffers));
+    open_ = true;
+    return true;
+}
+
+size_t Mixer::slot(int buffer) const {
+    if (!open_) throw PlatformError("the sound device is not open");
+    if (buffer < 0 || static_cast<size_t>(buffer) >= buffers_.size())
+        throw PlatformError("there is no sound buffer " + std::to_string(buffer));
+    return static_cast<size_t>(buffer);
+}
+
+void Mixer::load(int buffer, const std::string& file) {
+    Buffer& b = buffers_[slot(buffer)];
+    // Opened here rather than by Mix_LoadWAV, whose own message for a file that cannot be
+    // opened does not name it.
+    SDL_RWops* source = SDL_RWFromFile(file.c_str(), "rb");
+    if (!source) throw PlatformError(SDL_GetError());
+    Mix_Chunk* chunk = Mix_LoadWAV_RW(source, /*freesrc=*/1);
+    if (!chunk) throw PlatformError(file + ": " + Mix_GetError());
+    // The channel may still be playing the old chunk.
+    Mix_HaltChannel(buffer);
+    b.chunk.reset(chunk);
+}
+
+void Mixer::setVolume(int buffer, double volume) { buffers_[slot(buffer)].volume = volume; }
+
+void Mixer::setPan(int buffer, double pan) { buffers_[slot(buffer)].pan = pan; }
+
+void Mixer::play(int buffer, bool loop) {
+    Buffer& b = buffers_[slot(buffer)];
+    if (!b.chunk) return;  // its file was missing; the game has been told already
+    if (Mix_PlayChannel(buffer, b.chunk.get(), loop ? -1 : 0) < 0)
+        throw PlatformError(Mix_GetError());
+    // Only now: SDL2_mixer forgets a channel's panning when the channel stops or is
+    // replaced by another sound.
+    const StereoGain gain = stereoGain(b.volume, b.pan);
+    Mix_Volume(buffer, MIX_MAX_VOLUME);
+    Mix_SetPanning(buffer, static_cast<Uint8>(panningLevel(gain.left)),
+                   static_cast<Uint8>(panningLevel(gain.right)));
+}
+
+void Mixer::close() {
+    if (!open_) return;
+    open_ = false;
+    Mix_HaltChannel(-1);
+    buffers_.clear();
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+}  // namespace zelvo

@@ -1,0 +1,47 @@
+// The sound buffers: one SDL2_mixer channel and one loaded chunk per buffer.
+#pragma once
+
+#include <SDL2/SDL_mixer.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zelvo {
+
+// Every call is made on the main thread; chunks are freed only after their channel has
+// been halted, and never from a mixer callback.
+class Mixer {
+public:
+    Mixer() = default;
+    ~Mixer();
+    Mixer(const Mixer&) = delete;
+    Mixer& operator=(const Mixer&) = delete;
+
+    // Opens the device in stereo with `buffers` channels; false, with the reason on
+    // standard error, when there is no device.
+    bool open(int buffers);
+    // These throw PlatformError for a buffer that does not exist or a file SDL2_mixer
+    // cannot read; a failed load leaves the buffer as it was.
+    void load(int buffer, const std::string& file);
+    void setVolume(int buffer, double volume);
+    void setPan(int buffer, double pan);
+    void play(int buffer, bool loop);
+    void close();
+
+private:
+    size_t slot(int buffer) const;
+
+    struct FreeChunk {
+        void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
+    };
+    struct Buffer {
+        std::unique_ptr<Mix_Chunk, FreeChunk> chunk;
+        double volume = 0;
+        double pan = 0;
+    };
+    std::vector<Buffer> buffers_;
+    bool open_ = false;
+};
+
+}  // namespace zelvo

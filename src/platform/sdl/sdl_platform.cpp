@@ -1,0 +1,173 @@
+// The desktop behind the game: window, events, clock, speech outputs and sound.
+#include "platform/sdl/sdl_platform.h"
+
+#include <cstdio>
+#include <ctime>
+
+#include "platform/sdl/input_box.h"
+#include "platform/sdl/keymap.h"
+#include "platform/sdl/x11_window.h"
+#include "platform/speechd/utf8.h"
+
+namespace zelvo {
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+std::tm localNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm t{};
+    localtime_r(&now, &t);
+    return t;
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform(const std::string& title) : title_(title) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
+        throw PlatformError(std::string("the window could not be opened: ") + SDL_GetError());
+    window_ =
+        SDL_CreateWindow(asUtf8(title).c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                         kWidth, kHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+    if (!window_) {
+        const std::string why = SDL_GetError();
+        SDL_Quit();
+        ended_ = true;
+        throw PlatformError("the window could not be opened: " + why);
+    }
+    // SDL starts with text input on; menus read key-downs only, so it stays off until a
+    // text-entry box opens.
+    SDL_StopTextInput();
+    text_ = std::make_unique<WindowText>(window_);
+    if (!text_->problem().empty())
+        std::fprintf(stderr, "%s; the window stays blank\n", text_->problem().c_str());
+    braille_ = std::make_unique<BrailleDisplay>(x11WindowId(window_));
+    redraw();
+}
+
+SdlPlatform::~SdlPlatform() { endProgram(); }
+
+void SdlPlatform::endProgram() {
+    if (ended_) return;
+    ended_ = true;
+    timer_.stop();
+    voice_.close();
+    braille_.reset();
+    mixer_.close();
+    text_.reset();
+    SDL_DestroyWindow(window_);
+    window_ = nullptr;
+    SDL_Quit();
+}
+
+int SdlPlatform::windowWidth() {
+    if (!window_) return kWidth;
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    return w > 0 ? w : kWidth;
+}
+
+void SdlPlatform::drawLines(const std::vector<std::string>& lines) {
+    lines_ = lines;
+    redraw();
+}
+
+void SdlPlatform::redraw() {
+    if (text_) text_->showLines(lines_);
+}
+
+void SdlPlatform::setTitle(const std::string& text) {
+    title_ = text;
+    if (window_) SDL_SetWindowTitle(window_, asUtf8(text).c_str());
+}
+
+void SdlPlatform::processEvents(int timeoutMs) {
+    if (ended_) {
+        // SDL is gone; the only thing left to deliver is the end, so a caller looping on
+        // this can never spin.
+        if (events_) events_->onClose();
+        return;
+    }
+    SDL_Event e;
+    int got = timeoutMs < 0    ? SDL_WaitEvent(&e)
+              : timeoutMs == 0 ? SDL_PollEvent(&e)
+                               : SDL_WaitEventTimeout(&e, timeoutMs);
+    while (got) {
+        dispatch(e);  // may nest: the game's handlers call back into processEvents
+        if (ended_) return;
+        got = SDL_PollEvent(&e);
+    }
+}
+
+void SdlPlatform::dispatch(const SDL_Event& e) {
+    switch (e.type) {
+        case SDL_QUIT:
+            if (events_) events_->onClose();
+            return;
+        case SDL_KEYDOWN: {
+            const int code = virtualKey(e.key.keysym);
+            if (code == 0 || (e.key.repeat && isModifierKey(code))) return;
+            if (events_) events_->onKey(code, modifierBits(e.key.keysym.mod));
+            return;
+        }
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                redraw();
+            return;
+        default:
+            if (timer_.isFiring(e) && timer_.takeFiring(e) && events_) events_->onDayTimer();
+            return;
+    }
+}
+
+long long SdlPlatform::nowMs() { return static_cast<long long>(SDL_GetTicks64()); }
+
+std::string SdlPlatform::inputBox(const std::string& prompt, const std::string& title) {
+    if (ended_ || !text_) return {};
+    struct Redraw {  // the game's lines come back however the box ends
+        SdlPlatform& p;
+        ~Redraw() { p.redraw(); }
+    } restore{*this};
+    return runInputBox(*text_, voice_, timer_, prompt, title);
+}
+
+void SdlPlatform::messageBox(const std::string& text) {
+    // Nobody can read the box's window by ear, so it is spoken as well.
+    voice_.speak(text);
+    const std::string utf8 = asUtf8(text);
+    if (ended_ || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, asUtf8(title_).c_str(),
+                                           utf8.c_str(), window_) != 0)
+        std::fprintf(stderr, "%s\n", utf8.c_str());
+    redraw();
+}
+
+int SdlPlatform::secondsSinceMidnight() {
+    const std::tm t = localNow();
+    return t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec;
+}
+
+int SdlPlatform::currentYear() { return localNow().tm_year + 1900; }
+
+void SdlPlatform::speak(const std::string& text) {
+    voice_.speak(text);
+    const std::string error = voice_.takeError();
+    if (!error.empty()) throw PlatformError(error);
+}
+
+void SdlPlatform::brailleWrite(const std::string& text) {
+    if (braille_) braille_->write(text);
+}
+
+void SdlPlatform::addLogLine(const std::string& text) {
+    std::fprintf(stderr, "log: %s\n", text.c_str());
+}
+
+void SdlPlatform::playSound(int buffer, bool loop, const std::string&, double, double) {
+    // The buffer's own volume and pan, as set before this call, are what it plays with;
+    // the other arguments only record the request.
+    mixer_.play(buffer, loop);
+}
+
+}  // namespace zelvo

@@ -1,0 +1,42 @@
+// The voice (speech output 0): speech-dispatcher reached from a speech thread of its own.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace zelvo {
+
+// Talks to speech-dispatcher without ever making the game wait. Every call returns at
+// once; the connection is opened, used and closed on the speech thread. Only the newest
+// text waiting to be spoken is kept, so speech never lags behind the game.
+class SpeechdVoice {
+public:
+    SpeechdVoice();
+    ~SpeechdVoice();
+    SpeechdVoice(const SpeechdVoice&) = delete;
+    SpeechdVoice& operator=(const SpeechdVoice&) = delete;
+
+    // Starts the speech thread, which connects in the background. The voice counts as
+    // present from here on; text given before the connection opens is spoken once it does.
+    bool open();
+    bool isOpen() const { return thread_.joinable(); }
+    // The game's rate, 1 to 10.
+    void setRate(int rate);
+    // Cuts off what is being spoken and speaks `text` instead.
+    void speak(const std::string& text);
+    // A connection failure not yet reported, or empty. Each failure is handed out once.
+    std::string takeError();
+    // Closes the connection. A speech thread stuck in a hung daemon is left behind rather
+    // than waited for.
+    void close();
+
+    struct Shared;
+
+private:
+    // Shared with the speech thread, which keeps it alive if it has to be abandoned.
+    std::shared_ptr<Shared> shared_;
+    std::thread thread_;
+};
+
+}  // namespace zelvo
