@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/random.h"
 #include "platform/platform.h"
@@ -49,6 +50,7 @@ struct Zelvo {
     bool dayrunning = false;  // a day is being processed; a tick now must not start another
     long long daysprocessed = 0;
     bool ended = false;
+    std::vector<std::string> List2;  // the lines of the last statement, read in its menu
     GameEvents events{*this};
 };
 

@@ -2,6 +2,7 @@
 #include "persist/textfile.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -61,8 +62,12 @@ std::string textfield(const std::string& line) {
 }
 
 std::string numberline(double value) {
+    if (!std::isfinite(value)) value = 0;
+    // The shortest plain decimal that reads back to the very same value.
+    char digits[400];
+    auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
     std::string line(value < 0 ? 0 : 1, ' ');
-    line += numtext(value);
+    line.append(digits, result.ptr);
     line += ' ';
     return line;
 }

@@ -1,0 +1,108 @@
+// Bills and loan payments. A store that cannot pay the whole amount pays nothing and falls a
+// month behind; three months behind on the bills or on any one loan ends its game.
+#include "sim/payments.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/clock.h"
+#include "core/diagnostics.h"
+#include "core/numbers.h"
+#include "core/zelvo.h"
+#include "reports/gameend.h"
+#include "sound/sound.h"
+
+namespace zelvo {
+
+namespace {
+
+void alarm(Zelvo& z) {
+    const double pan = -(Int(z.rng.draw() * 4000) + 1000);
+    makesound(z, "\\sounds\\game\\alarm.wav", 0, pan, 0, -1);
+    hold(z, 0.1);
+}
+
+void paymentsound(Zelvo& z) {
+    const int k = static_cast<int>(Int(z.rng.draw() * 2)) + 1;
+    const double pan = -(Int(z.rng.draw() * 4000) + 1000);
+    makesound(z, "\\sounds\\game\\coins" + std::to_string(k) + ".wav", -1000, pan, 0, -1);
+    hold(z, 0.1);
+}
+
+void log2(Zelvo& z, int store, const std::string& line) {
+    if (z.s.game.debugmode == 1 && store == 2) addlog(z, line);
+}
+
+void bankrupt(Zelvo& z, int store) {
+    if (store == z.s.game.humanslot)
+        lost(z);
+    else
+        AIlost(z, store);
+}
+
+}  // namespace
+
+void paybills(Zelvo& z) {
+    GameState& s = z.s;
+    for (int p = 1; p <= s.game.playercount; ++p) {
+        Store& store = s.store[p];
+        if (store.active != 1) continue;
+        const bool human = p == s.game.humanslot;
+        const double due = (store.billsmonthslate + 1) * store.monthlybills;
+        if (store.money < due) {
+            store.billsmonthslate += 1;
+            log2(z, p, "Behind on bills");
+            store.creditrating = std::max(50, store.creditrating - 20);
+            if (human) alarm(z);
+            if (store.billsmonthslate >= 3) bankrupt(z, p);
+        }
+        if (store.money >= due) {
+            store.money -= due;
+            store.billspaid += due;
+            log2(z, p, "Paying bills $" + numtext(due));
+            if (store.creditrating < 800) store.creditrating += 1;
+            store.billsmonthslate = 0;
+            log2(z, p, "Caught up on bills");
+            if (human) paymentsound(z);
+        }
+    }
+}
+
+void payloans(Zelvo& z) {
+    GameState& s = z.s;
+    for (int i = 1; i <= s.game.loancount; ++i) {
+        Loan& loan = s.loan[i];
+        if (loan.principal + loan.interest <= 0 || loan.dueday != s.calendar.day) continue;
+        const int b = loan.borrower;
+        if (b < 1 || b > s.game.playercount) continue;
+        Store& store = s.store[b];
+        const bool human = b == s.game.humanslot;
+        const double interest = roundcents(loan.principal * (loan.apr / 100 / 12));
+        loan.interest += interest;
+        store.loaninterest += interest;
+        double pay = (loan.monthslate + 1) * loan.payment;
+        if (pay > loan.principal + loan.interest) pay = loan.principal + loan.interest;
+        if (store.money < pay) {
+            loan.monthslate += 1;
+            log2(z, b, "Behind on loan #" + std::to_string(i));
+            store.creditrating = std::max(50, store.creditrating - 30);
+            if (human) alarm(z);
+            if (loan.monthslate >= 3) bankrupt(z, b);
+        }
+        if (store.money >= pay) {
+            store.money -= pay;
+            store.loanpaid += pay;
+            log2(z, b, "Paying a loan payment $" + numtext(pay));
+            if (store.creditrating < 800) store.creditrating += 1;
+            loan.totalpaid += pay;
+            loan.principal -= pay - loan.interest;
+            loan.interest = 0;
+            if (loan.principal + loan.interest <= 0) log2(z, b, "Paid off a loan!");
+            loan.monthslate = 0;
+            log2(z, b, "Caught up on loan #" + std::to_string(i));
+            if (human) paymentsound(z);
+        }
+    }
+}
+
+}  // namespace zelvo

@@ -1,0 +1,148 @@
+// The neighbourhood's 100 workers. Owners only say how many they want and what they pay;
+// the days do the rest: layoffs at once, hiring slowly, and luring once the pool is empty.
+#include "sim/workforce.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "core/clock.h"
+#include "core/diagnostics.h"
+#include "core/numbers.h"
+#include "core/zelvo.h"
+#include "sound/sound.h"
+#include "speech/money.h"
+#include "speech/speech.h"
+
+namespace zelvo {
+
+namespace {
+
+constexpr int kWorkers = 100;
+
+int stafffeatures(const Store& store) {
+    int count = 0;
+    for (const char* tag : {"[breakroom]", "[employeelounge]", "[employeebonus]"})
+        if (store.features.find(tag) != std::string::npos) ++count;
+    return count;
+}
+
+int drawint(Zelvo& z, double times) { return static_cast<int>(Int(times * z.rng.draw())); }
+
+}  // namespace
+
+int hiringchances(double wage) {
+    if (wage <= 0) return 0;
+    return static_cast<int>(Fix(10 * std::pow(wage, 1.1)));
+}
+
+void moveworkers(Zelvo& z) {
+    GameState& s = z.s;
+    const int players = s.game.playercount;
+    for (int p = 1; p <= players; ++p)
+        if (s.store[p].wantedemployees < s.store[p].employees)
+            s.store[p].employees = s.store[p].wantedemployees;
+
+    int free = kWorkers;
+    for (int p = 1; p <= players; ++p) {
+        Store& store = s.store[p];
+        store.money = roundcents(store.money);
+        if (store.active != 1) store.employees = store.wantedemployees = 0, store.wage = 0;
+        free -= store.employees;
+    }
+    if (free < 0) free = 0;
+
+    std::array<int, kStoreSlots> chances{};
+    int passes = 0;
+    for (int p = players; p >= 1; --p) {
+        chances[static_cast<std::size_t>(p)] = hiringchances(s.store[p].wage);
+        passes = std::max(passes, chances[static_cast<std::size_t>(p)]);
+    }
+
+    for (int x = 1; x <= passes; ++x) {
+        for (int p = 1; p <= players; ++p) {
+            Store& store = s.store[p];
+            if (x > chances[static_cast<std::size_t>(p)]) continue;
+            if (store.employees >= store.wantedemployees) continue;
+            if (free > 0) {
+                if (drawint(z, 100) + 1 == 1) {
+                    free -= 1;
+                    store.employees += 1;
+                }
+                continue;
+            }
+            int q = 0;
+            do q = drawint(z, players) + 1;
+            while (q == p);
+            Store& rival = s.store[q];
+            if (rival.employees < 1) continue;
+            // A store paying more than its rival lures more often.
+            if (drawint(z, 100 * (rival.wage / store.wage)) + 1 == 1) {
+                rival.employees -= 1;
+                store.employees += 1;
+            }
+        }
+    }
+}
+
+void payroll(Zelvo& z) {
+    GameState& s = z.s;
+    for (int p = 1; p <= s.game.playercount; ++p) {
+        Store& store = s.store[p];
+        const double pay = 40 * store.employees * store.wage;
+        store.money -= pay;
+        store.wagespaid += pay;
+        if (z.s.game.debugmode == 1 && p == 2) addlog(z, "Paying the workers $" + numtext(pay));
+        if (store.money < 0) {
+            store.creditrating = std::max(50, store.creditrating - 10);
+            if (p == s.game.humanslot) {
+                const double pan = -(Int(z.rng.draw() * 4000) + 1000);
+                makesound(z, "\\sounds\\game\\alarm.wav", 0, pan, 0, -1);
+                hold(z, 0.1);
+            }
+        }
+    }
+}
+
+void unions(Zelvo& z) {
+    GameState& s = z.s;
+    for (int p = 1; p <= s.game.playercount; ++p) {
+        Store& store = s.store[p];
+        if (store.active != 1) continue;
+        const bool human = p == s.game.humanslot;
+        if (store.employees >= 20 && store.unionwage > 0) {
+            const double x = 100 - store.employees + Fix(2 * store.wage) + 25 * stafffeatures(store);
+            if (drawint(z, x) + 1 <= 10) {
+                store.unionwage += 0.5;
+                if (human)
+                    popup(z, "A fair day's work for a fair day's pay!  The local union has raised "
+                             "the minimum hourly pay for your employees.  You are not allowed to "
+                             "pay them less than " +
+                                 showmoney(store.unionwage) + " per hour.");
+                if (store.wage < store.unionwage) store.wage = store.unionwage;
+            }
+        }
+        if (store.employees >= 30 && store.unionwage == 0) {
+            const double x = 100 + 25 * stafffeatures(store);
+            if (drawint(z, x) + 1 <= 7) {
+                store.unionwage = 9;
+                store.unionworkers = 25;
+                if (human)
+                    popup(z, "A fair day's work for a fair day's pay!  Your work force was "
+                             "getting large enough that the employees decided it was time to "
+                             "form a union.  You now have no choice but to keep at least " +
+                                 std::to_string(store.unionworkers) +
+                                 " workers employeed, and you must pay them at least " +
+                                 showmoney(store.unionwage) +
+                                 " per hour.  If workers choose to leave on their own, and your "
+                                 "number of workers falls below the minimum, the union will not "
+                                 "hold it against you.");
+                if (store.wantedemployees < 25) store.wantedemployees = 25;
+                if (store.wage < 9) store.wage = 9;
+            }
+        }
+    }
+}
+
+}  // namespace zelvo

@@ -1,0 +1,142 @@
+// The sound pool and its checks on volume, pan and path.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "sound/sound.h"
+#include "support/fake_game.h"
+
+namespace zelvo {
+namespace {
+
+using testing::FakeGame;
+using Lines = std::vector<std::string>;
+
+// A machine that remembers what each buffer was given.
+class RecordingSound : public HeadlessPlatform {
+public:
+    using HeadlessPlatform::HeadlessPlatform;
+    void loadSound(int buffer, const std::string& file) override {
+        loads.push_back(std::to_string(buffer) + " " + file);
+    }
+    void setSoundVolume(int buffer, double volume) override {
+        volumes.push_back(std::to_string(buffer) + " " + std::to_string(volume));
+    }
+    void setSoundPan(int buffer, double pan) override {
+        pans.push_back(std::to_string(buffer) + " " + std::to_string(pan));
+    }
+    void playSound(int buffer, bool, const std::string&, double, double) override {
+        played.push_back(buffer);
+    }
+    Lines loads, volumes, pans;
+    std::vector<int> played;
+};
+
+struct SoundGame {
+    SoundGame() : platform(out, "title", {1, 2030}), z(platform, folder.path().string()) {
+        std::filesystem::create_directories(folder.path() / "sounds" / "menu");
+        std::filesystem::create_directories(folder.path() / "sounds" / "game");
+        for (const char* name : {"sounds/menu/arrows.wav", "sounds/menu/SAPI.wav",
+                                 "sounds/game/tick.wav", "sounds/game/12.wav"})
+            folder.write(name, "RIFF");
+        startsound(z);
+        platform.loads.clear();
+    }
+    testing::TempFolder folder;
+    std::ostringstream out;
+    RecordingSound platform;
+    Zelvo z;
+};
+
+TEST(Makesound, ThePoolRunsFromTwoToFortyNineAndRoundAgain) {
+    SoundGame game;
+    for (int n = 1; n <= 49; ++n) makesound(game.z, "\\sounds\\game\\tick.wav", 0, 0, 0, -1);
+    const auto& played = game.platform.played;
+    EXPECT_EQ(played[0], 2);
+    EXPECT_EQ(played[47], 49);
+    EXPECT_EQ(played[48], 2);
+    makesound(game.z, "\\sounds\\game\\tick.wav", 0, 0, 0, 0);  // a caller may name a buffer
+    EXPECT_EQ(played.back(), 0);
+    makesound(game.z, "\\sounds\\game\\tick.wav", 0, 0, 0, -1);
+    EXPECT_EQ(played.back(), 3);
+}
+
+TEST(Makesound, VolumeAndPanOutsideTheirRangesAreIgnored) {
+    const struct {
+        double volume, pan;
+        bool volumeset, panset;
+    } cases[] = {
+        {-5000.004, 0, true, true},   // rounds to -5000
+        {-5000.006, 0, false, true},  // still below after rounding
+        {0.004, 10000.004, true, true},
+        {0.006, 10000.006, false, false},
+        {-2000, -10000, true, true},
+        {-2000, -10001, true, false},
+    };
+    for (const auto& c : cases) {
+        SoundGame game;
+        makesound(game.z, "/sounds/menu/arrows.wav", c.volume, c.pan, 0, -1);
+        EXPECT_EQ(game.platform.volumes.size(), c.volumeset ? 1u : 0u) << c.volume;
+        EXPECT_EQ(game.platform.pans.size(), c.panset ? 1u : 0u) << c.pan;
+        EXPECT_EQ(game.platform.played.size(), 1u);  // the sound plays all the same
+    }
+    SoundGame game;
+    makesound(game.z, "/sounds/menu/arrows.wav", -5000.004, 0, 0, -1);
+    EXPECT_EQ(game.platform.volumes[0], "2 -5000.000000");
+}
+
+TEST(Makesound, PathsAreFoundWhateverTheirSlashesAndCase) {
+    SoundGame game;
+    makesound(game.z, "\\sounds\\Menu\\SAPI.wav", 0, 0, 0, -1);
+    makesound(game.z, "/sounds/menu/sapi.WAV", 0, 0, 0, -1);
+    makesound(game.z, "\\SOUNDS\\game\\12.wav", 0, 0, 0, -1);
+    const std::string root = game.folder.path().string();
+    EXPECT_EQ(game.platform.loads, (Lines{"2 " + root + "/sounds/menu/SAPI.wav",
+                                          "3 " + root + "/sounds/menu/SAPI.wav",
+                                          "4 " + root + "/sounds/game/12.wav"}));
+}
+
+TEST(Makesound, MissingFilesAreLoggedAndTheBufferKeepsItsSound) {
+    SoundGame game;
+    std::filesystem::remove(game.folder.file("debuglog.txt"));
+    makesound(game.z, "\\sounds\\game\\nothere.wav", 0, 0, 0, -1);
+    EXPECT_EQ(game.platform.loads, Lines{});
+    EXPECT_EQ(game.platform.played, std::vector<int>{2});
+    EXPECT_EQ(game.folder.read("debuglog.txt"),
+              "File is missing: " + game.folder.path().string() + "/sounds/game/nothere.wav\r\n");
+}
+
+TEST(Makesound, ABlankPathOrDebugModeDoesNothing) {
+    SoundGame game;
+    std::filesystem::remove(game.folder.file("debuglog.txt"));
+    makesound(game.z, "   ", 0, 0, 0, -1);
+    makesound(game.z, "", 0, 0, 0, -1);
+    game.z.s.game.debugmode = 1;
+    makesound(game.z, "\\sounds\\game\\tick.wav", 0, 0, 0, -1);
+    EXPECT_EQ(game.platform.played, std::vector<int>{});
+    EXPECT_EQ(game.z.sound.nextbuffer, 0);
+    EXPECT_FALSE(std::filesystem::exists(game.folder.file("debuglog.txt")));
+}
+
+// A machine whose buffers refuse every file.
+class BrokenSound : public RecordingSound {
+public:
+    using RecordingSound::RecordingSound;
+    void loadSound(int, const std::string&) override { throw PlatformError("not a wave file"); }
+};
+
+TEST(Makesound, AFileTheDeviceRefusesIsLoggedWithItsPath) {
+    testing::TempFolder folder;
+    std::filesystem::create_directories(folder.path() / "sounds" / "game");
+    folder.write("sounds/game/tick.wav", "junk");
+    std::ostringstream out;
+    BrokenSound platform(out, "title", {1, 2030});
+    Zelvo z(platform, folder.path().string());
+    makesound(z, "\\sounds\\game\\tick.wav", 0, 0, 0, -1);
+    EXPECT_EQ(folder.read("debuglog.txt"), "error in setsound: not a wave file\r\n" +
+                                               folder.path().string() + "/sounds/game/tick.wav\r\n");
+    EXPECT_EQ(platform.played, std::vector<int>{2});
+}
+
+}  // namespace
+}  // namespace zelvo
