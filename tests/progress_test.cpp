@@ -50,7 +50,7 @@ TEST(Progress, WritesEveryChoiceAndReadsItBack) {
 
 TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
     const struct {
-        const char* text;
+        std::string text;
         int output, rate, difficulty, lists;
         const char* owner;
     } cases[] = {
@@ -60,7 +60,7 @@ TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
         {" 0 \r\n 3 \r\nA\r\nB\r\n 1 \r\n 250 \r\n", 0, 3, 1, 0, "A"},  // a count it cannot hold
         {" 0 \r\n 3 \r\nA\r\nB\r\n 1 \r\n 3 \r\n\"items1.txt\" , x\r\n 1 \r\n", 0, 3, 1, 1, "A"},
         {"", 0, 2, 1, 0, "Player"},
-        {std::string(1, '\0').c_str(), 0, 2, 1, 0, "Player"},
+        {std::string(1, '\0'), 0, 2, 1, 0, "Player"},
     };
     for (const auto& c : cases) {
         FakeGame game(false);
