@@ -41,9 +41,10 @@ bool sameletters(const std::string& a, const std::string& b) {
 fs::path findfile(const std::string& folder, const std::string& relative) {
     fs::path at = folder.empty() ? fs::path(".") : fs::path(folder);
     fs::path rel(relative);
+    std::error_code ec;
+    if (fs::is_regular_file(at / rel, ec)) return at / rel;
     for (const auto& part : rel) {
         fs::path exact = at / part;
-        std::error_code ec;
         if (fs::exists(exact, ec)) {
             at = exact;
             continue;
@@ -58,7 +59,7 @@ fs::path findfile(const std::string& folder, const std::string& relative) {
         }
         if (!found) return {};
     }
-    return at;
+    return fs::is_regular_file(at, ec) ? at : fs::path();
 }
 
 std::array<bool, Sound::kBuffers>& loadedbuffers(Zelvo& z) { return z.sound.loaded; }
@@ -95,8 +96,7 @@ void setsound(Zelvo& z, int buffer, const std::string& tempm) {
     if (relative.empty()) return;
     const std::string shown = folderfile(z, relative);
     fs::path file = findfile(z.folder, relative);
-    std::error_code ec;
-    if (file.empty() || !fs::is_regular_file(file, ec)) {
+    if (file.empty()) {
         debuglog(z, "File is missing: " + shown);
         return;
     }

@@ -1,0 +1,110 @@
+// The order of a day: the calendar, the month's reset, the pay cycle, the knockout, and a
+// whole idle game.
+#include <gtest/gtest.h>
+
+#include "core/keys.h"
+#include "core/menus.h"
+#include "platform/headless/runner.h"
+#include "sim/day.h"
+#include "support/fake_game.h"
+
+namespace zelvo {
+namespace {
+
+using testing::FakeGame;
+using Lines = std::vector<std::string>;
+
+TEST(Day, TheCalendarRollsOverMonthsAndYears) {
+    const struct {
+        Calendar before;
+        int day, month, year;
+    } cases[] = {
+        {{29, 1, 1, 1}, 30, 1, 1},
+        {{30, 1, 1, 1}, 1, 2, 1},
+        {{30, 12, 3, 1}, 1, 1, 4},
+    };
+    for (const auto& c : cases) {
+        FakeGame game;
+        GameState& s = game.z.s;
+        s.calendar = c.before;
+        s.human().money = 12345;
+        s.storeitem[2][5].sold = 3;
+        processday(game.z);
+        EXPECT_EQ(s.calendar.day, c.day);
+        EXPECT_EQ(s.calendar.month, c.month);
+        EXPECT_EQ(s.calendar.year, c.year);
+        // The month's figures start again on day 1, with the cash as the opening balance.
+        const bool reset = c.day == 1;
+        EXPECT_EQ(s.storeitem[2][5].sold == 0, reset);
+        EXPECT_EQ(s.human().monthstartmoney == 12345, reset);
+    }
+}
+
+TEST(Day, WagesAndTheAutosaveComeEverySixDays) {
+    FakeGame game;
+    GameState& s = game.z.s;
+    for (int p = 1; p <= 5; ++p) s.store[p].money = 1e9;  // nobody goes bankrupt
+    std::vector<std::pair<int, int>> paydays;
+    for (int n = 0; n < 31; ++n) {
+        const double paid = s.human().wagespaid;
+        processday(game.z);
+        if (s.human().wagespaid != paid || (s.calendar.day == 1 && s.human().wagespaid > 0))
+            paydays.emplace_back(s.calendar.month, s.calendar.day);
+    }
+    EXPECT_EQ(paydays, (std::vector<std::pair<int, int>>{{1, 7}, {1, 13}, {1, 19}, {1, 25}, {2, 1}}));
+    EXPECT_TRUE(std::filesystem::exists(game.folder.file("lastsave")));
+    EXPECT_EQ(game.folder.read("lastsave").substr(0, 5), "1.1\r\n");
+    for (const auto& line : game.take()) EXPECT_NE(line, "say: Game saved.");
+}
+
+TEST(Day, WithNoRivalLeftTheDayEndsBeforeTheCalendarMoves) {
+    FakeGame game;
+    GameState& s = game.z.s;
+    for (int p = 2; p <= 5; ++p) s.store[p].active = 0;
+    s.calendar = {17, 5, 2, 3};
+    processday(game.z);
+    EXPECT_EQ(s.calendar.day, 17);
+    EXPECT_EQ(s.ui.menu, menu::Knockout);
+    EXPECT_EQ(game.take(), (Lines{"sound: sounds/game/award.wav 0 0",
+                                  "say: On May 17, 2031, Zelvo became the last of the large "
+                                  "stores in the area.  You have outlasted your competition and "
+                                  "become the dominant store chain.  Well done!"}));
+}
+
+TEST(Day, AnAutosaveThatFailsSaysSoAndTheDayGoesOn) {
+    FakeGame game;
+    std::filesystem::create_directory(game.folder.file("lastsave.tmp"));
+    game.z.s.calendar.paycounter = 6;
+    game.take();
+    processday(game.z);
+    EXPECT_EQ(game.z.s.calendar.day, 2);
+    bool told = false;
+    for (const auto& line : game.take()) told = told || line == "say: Error saving game.";
+    EXPECT_TRUE(told);
+    EXPECT_FALSE(std::filesystem::exists(game.folder.file("lastsave")));
+}
+
+// Plays a whole game with an idle player, month after month, as far as it goes.
+TEST(Day, AnIdleGameRunsToItsEnd) {
+    for (std::uint64_t seed : {1u, 2u, 3u}) {
+        FakeGame game(true, {static_cast<int>(seed), 2030});
+        GameState& s = game.z.s;
+        std::istringstream start("Enter\nEnter\nEnter\n");
+        std::ostringstream errors;
+        ASSERT_EQ(runscript(game.z, game.platform, start, errors), 0);
+        ASSERT_EQ(s.ui.menu, menu::Store);
+        for (int month = 0; month < 61 && s.ui.menu != menu::Final; ++month) {
+            std::istringstream days("days 1800\n");
+            ASSERT_EQ(runscript(game.z, game.platform, days, errors), 0);
+            if (s.ui.menu != menu::Statement) break;
+            game.press(key::Escape);  // to "Return to game."
+            game.press(key::Enter);
+        }
+        const int end = s.ui.menu;
+        EXPECT_TRUE(end == menu::Final || end == menu::Lost || end == menu::Knockout) << end;
+        for (const auto& line : game.take()) ASSERT_NE(line.rfind("log: ", 0), 0u) << line;
+    }
+}
+
+}  // namespace
+}  // namespace zelvo
