@@ -4,8 +4,8 @@
 #include <SDL2/SDL.h>
 
 #include "platform/sdl/day_timer.h"
+#include "platform/sdl/voice_output.h"
 #include "platform/sdl/window_text.h"
-#include "platform/speechd/speechd_voice.h"
 #include "platform/speechd/utf8.h"
 
 namespace zelvo {
@@ -37,7 +37,7 @@ std::string spoken(const std::string& text) {
 
 }  // namespace
 
-std::string runInputBox(WindowText& text, SpeechdVoice& voice, DayTimer& timer,
+std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
                         const std::string& prompt, const std::string& title) {
     TextInputOn textInput;
     std::string field;
@@ -75,6 +75,8 @@ std::string runInputBox(WindowText& text, SpeechdVoice& voice, DayTimer& timer,
                     text.showEntry(title, prompt, field);
                 break;
             default:
+                // The voice's own events keep the echo speaking, whichever engine it is.
+                if (voice.handle(e)) break;
                 if (timer.isFiring(e)) timer.takeFiring(e);
                 break;
         }

@@ -6,7 +6,7 @@
 namespace zelvo {
 
 class DayTimer;
-class SpeechdVoice;
+class VoiceOutput;
 class WindowText;
 
 // Runs the box's own event loop until Enter (the typed text) or Escape (empty). No screen
@@ -14,7 +14,7 @@ class WindowText;
 // deletion itself, and F2 reads the whole field. Day-timer firings are dropped while it is
 // open: the game stands still behind a modal box. Closing the window cancels the box and
 // leaves the quit for the main loop.
-std::string runInputBox(WindowText& text, SpeechdVoice& voice, DayTimer& timer,
+std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
                         const std::string& prompt, const std::string& title);
 
 }  // namespace zelvo

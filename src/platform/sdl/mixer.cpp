@@ -25,7 +25,7 @@ bool Mixer::open(int buffers) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(buffers);
+    Mix_AllocateChannels(buffers + 1);
     buffers_.clear();
     buffers_.resize(static_cast<size_t>(buffers));
     open_ = true;

@@ -18,9 +18,11 @@ public:
     Mixer(const Mixer&) = delete;
     Mixer& operator=(const Mixer&) = delete;
 
-    // Opens the device in stereo with `buffers` channels; false, with the reason on
-    // standard error, when there is no device.
+    // Opens the device in stereo with a channel for each of the `buffers`, and one more
+    // kept for speech; false, with the reason on standard error, when there is no device.
     bool open(int buffers);
+    // The channel kept for speech (the one after the buffers'); -1 while the device is shut.
+    int speechChannel() const { return open_ ? static_cast<int>(buffers_.size()) : -1; }
     // These throw PlatformError for a buffer that does not exist or a file SDL2_mixer
     // cannot read; a failed load leaves the buffer as it was.
     void load(int buffer, const std::string& file);

@@ -117,6 +117,7 @@ void SdlPlatform::dispatch(const SDL_Event& e) {
                 redraw();
             return;
         default:
+            if (voice_.handle(e)) return;
             if (timer_.isFiring(e) && timer_.takeFiring(e) && events_) events_->onDayTimer();
             return;
     }
@@ -152,8 +153,9 @@ int SdlPlatform::currentYear() { return localNow().tm_year + 1900; }
 
 void SdlPlatform::speak(const std::string& text) {
     voice_.speak(text);
-    const std::string error = voice_.takeError();
-    if (!error.empty()) throw PlatformError(error);
+    // Told after the text is on its way, so that the failure costs the player nothing.
+    const std::string report = voice_.takeReport();
+    if (!report.empty()) throw PlatformError(report);
 }
 
 void SdlPlatform::brailleWrite(const std::string& text) {
@@ -162,6 +164,12 @@ void SdlPlatform::brailleWrite(const std::string& text) {
 
 void SdlPlatform::addLogLine(const std::string& text) {
     std::fprintf(stderr, "log: %s\n", text.c_str());
+}
+
+bool SdlPlatform::openSound(int buffers) {
+    const bool opened = mixer_.open(buffers);
+    voice_.soundChanged();
+    return opened;
 }
 
 void SdlPlatform::playSound(int buffer, bool loop, const std::string&, double, double) {

@@ -1,4 +1,4 @@
-// The desktop behind the game: an SDL2 window, speech-dispatcher, BrlAPI and SDL2_mixer.
+// The desktop behind the game: an SDL2 window, a voice, BrlAPI and SDL2_mixer.
 #pragma once
 
 #include <SDL2/SDL.h>
@@ -12,8 +12,8 @@
 #include "platform/screenreader/screen_reader.h"
 #include "platform/sdl/day_timer.h"
 #include "platform/sdl/mixer.h"
+#include "platform/sdl/voice_output.h"
 #include "platform/sdl/window_text.h"
-#include "platform/speechd/speechd_voice.h"
 
 namespace zelvo {
 
@@ -54,7 +54,7 @@ public:
 
     void addLogLine(const std::string& text) override;
 
-    bool openSound(int buffers) override { return mixer_.open(buffers); }
+    bool openSound(int buffers) override;
     void loadSound(int buffer, const std::string& file) override { mixer_.load(buffer, file); }
     void setSoundVolume(int buffer, double volume) override { mixer_.setVolume(buffer, volume); }
     void setSoundPan(int buffer, double pan) override { mixer_.setPan(buffer, pan); }
@@ -72,9 +72,10 @@ private:
     std::vector<std::string> lines_;  // what the window shows, drawn again when exposed
     // Declared after the window so that they are released before it.
     DayTimer timer_;
-    SpeechdVoice voice_;
     ScreenReader screenReader_;
     Mixer mixer_;
+    // After the mixer, whose speech channel it plays on, so that it is released first.
+    VoiceOutput voice_{mixer_, [this](const std::string& text) { setTitle(text); }};
     std::unique_ptr<WindowText> text_;
     std::unique_ptr<BrailleDisplay> braille_;
 };

@@ -37,6 +37,9 @@ struct SpeechdVoice::Shared {
     std::condition_variable wake;     // the speech thread sleeps on it
     std::condition_variable done;     // close() waits on it for the thread's end
     std::optional<std::string> text;  // the newest text not yet spoken
+    // The text being handed to the daemon; if the daemon hangs on it, it was never heard.
+    std::optional<std::string> inFlight;
+    bool connected = false;
     std::optional<int> rate;
     bool rateChanged = false;
     bool stopping = false;
@@ -125,6 +128,7 @@ void speechLoop(const std::shared_ptr<Shared>& sh) {
                 continue;
             }
             conn = opened;
+            sh->connected = true;
             failing = false;
             sh->rateChanged = sh->rate.has_value();
             continue;
@@ -138,6 +142,7 @@ void speechLoop(const std::shared_ptr<Shared>& sh) {
         sh->text.reset();
         if (sh->rateChanged) work.rate = sh->rate;
         sh->rateChanged = false;
+        sh->inFlight = work.text;
         sh->waitingSince = Clock::now();
         sh->hangReported = false;
         lock.unlock();
@@ -145,6 +150,7 @@ void speechLoop(const std::shared_ptr<Shared>& sh) {
         if (!ok) spd_close(conn);
         lock.lock();
         sh->waitingSince.reset();
+        sh->inFlight.reset();
         if (ok) {
             reconnected = false;
             continue;
@@ -152,6 +158,10 @@ void speechLoop(const std::shared_ptr<Shared>& sh) {
         // The daemon went away (it quits when idle, or was stopped): reconnect once at
         // once for this text; if that fails too, give up on it and say so.
         conn = nullptr;
+        sh->connected = false;
+        // Unless something newer came meanwhile, the text is still owed to the player:
+        // a later connection, or another voice, says it.
+        if (!sh->text) sh->text = std::move(work.text);
         if (reconnected) {
             if (!failing) sh->error = "speech-dispatcher stopped answering";
             failing = true;
@@ -159,13 +169,13 @@ void speechLoop(const std::shared_ptr<Shared>& sh) {
             reconnected = false;
             continue;
         }
-        if (!sh->text) sh->text = std::move(work.text);
         connectNow = true;
         reconnected = true;
     }
     lock.unlock();
     if (conn) spd_close(conn);
     lock.lock();
+    sh->connected = false;
     sh->finished = true;
     sh->done.notify_all();
 }
@@ -211,12 +221,32 @@ std::string SpeechdVoice::takeError() {
     return std::exchange(shared_->error, std::string());
 }
 
-void SpeechdVoice::close() {
+bool SpeechdVoice::settled() {
+    std::lock_guard lock(shared_->m);
+    return shared_->connected && !shared_->text && !shared_->waitingSince &&
+           shared_->error.empty();
+}
+
+void SpeechdVoice::close() { stop(kCloseWait); }
+
+std::optional<std::string> SpeechdVoice::abandon(std::chrono::milliseconds wait) {
+    std::optional<std::string> unspoken;
+    {
+        std::lock_guard lock(shared_->m);
+        shared_->stopping = true;  // no later open() either
+        unspoken = shared_->text ? shared_->text : shared_->inFlight;
+        shared_->text.reset();
+    }
+    stop(wait);
+    return unspoken;
+}
+
+void SpeechdVoice::stop(std::chrono::milliseconds wait) {
     if (!thread_.joinable()) return;
     std::unique_lock lock(shared_->m);
     shared_->stopping = true;
     shared_->wake.notify_one();
-    const bool ended = shared_->done.wait_for(lock, kCloseWait, [&] { return shared_->finished; });
+    const bool ended = shared_->done.wait_for(lock, wait, [&] { return shared_->finished; });
     lock.unlock();
     if (ended) {
         thread_.join();

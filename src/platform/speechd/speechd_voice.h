@@ -1,7 +1,9 @@
 // The voice (speech output 0): speech-dispatcher reached from a speech thread of its own.
 #pragma once
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -27,13 +29,22 @@ public:
     void speak(const std::string& text);
     // A connection failure not yet reported, or empty. Each failure is handed out once.
     std::string takeError();
+    // True once a connection is open and everything given has been handed to the daemon:
+    // nothing is left that could still fail or hang.
+    bool settled();
     // Closes the connection. A speech thread stuck in a hung daemon is left behind rather
     // than waited for.
     void close();
+    // Gives up on speech-dispatcher for good, waiting at most `wait` for the speech thread,
+    // and returns the newest text it never spoke (kept while connecting, or stuck in a
+    // daemon that hangs), so another voice can say it.
+    std::optional<std::string> abandon(std::chrono::milliseconds wait);
 
     struct Shared;
 
 private:
+    void stop(std::chrono::milliseconds wait);
+
     // Shared with the speech thread, which keeps it alive if it has to be abandoned.
     std::shared_ptr<Shared> shared_;
     std::thread thread_;

@@ -1,0 +1,158 @@
+// The game's voice (output 0): speech-dispatcher, or espeak-ng when it cannot be reached.
+#include "platform/sdl/voice_output.h"
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <utility>
+
+namespace zelvo {
+namespace {
+
+// What the voice's events mean.
+constexpr Sint32 kCheck = 1;     // time to ask speech-dispatcher how it is doing
+constexpr Sint32 kPieces = 2;    // espeak-ng has speech ready, or could not start
+constexpr Sint32 kFinished = 3;  // the speech channel finished a piece
+
+// How often speech-dispatcher is asked while a connection or a text is outstanding; its
+// failures (a hang above all) have no event of their own.
+constexpr Uint32 kWatchMs = 100;
+// A speech thread that is not back by then is stuck in a daemon and is left behind.
+constexpr auto kAbandonWait = std::chrono::milliseconds(50);
+
+Uint32 registerType() {
+    const Uint32 type = SDL_RegisterEvents(1);
+    return type == static_cast<Uint32>(-1) ? 0 : type;
+}
+
+void post(Uint32 type, Sint32 code) {
+    if (type == 0) return;
+    SDL_Event event{};
+    event.type = type;
+    event.user.code = code;
+    SDL_PushEvent(&event);
+}
+
+}  // namespace
+
+VoiceOutput::VoiceOutput(Mixer& mixer, std::function<void(const std::string&)> showInTitle)
+    : eventType_(registerType()),
+      showInTitle_(std::move(showInTitle)),
+      espeak_([type = eventType_] { post(type, kPieces); }),
+      channel_(mixer, eventType_, kFinished) {}
+
+VoiceOutput::~VoiceOutput() { close(); }
+
+bool VoiceOutput::open() {
+    if (closed_) return false;
+    if (opened_) return true;
+    opened_ = speechd_.open();
+    watch(opened_);
+    return opened_;
+}
+
+void VoiceOutput::setRate(int rate) {
+    speechd_.setRate(rate);
+    espeak_.setRate(rate);
+}
+
+void VoiceOutput::speak(const std::string& text) {
+    if (!opened_ || closed_) return;
+    check();  // a failure already known decides where this text goes
+    route_.spoke(text);
+    switch (route_.engine()) {
+    case VoiceRoute::Engine::Speechd:
+        speechd_.speak(text);
+        watch(true);
+        break;
+    case VoiceRoute::Engine::Espeak:
+        channel_.interrupt();
+        generation_ = espeak_.speak(text);
+        break;
+    case VoiceRoute::Engine::Title:
+        if (!text.empty()) showInTitle_(text);
+        break;
+    }
+}
+
+std::string VoiceOutput::takeReport() { return route_.takeReport(); }
+
+bool VoiceOutput::handle(const SDL_Event& event) {
+    if (eventType_ == 0 || event.type != eventType_) return false;
+    if (closed_) return true;
+    switch (event.user.code) {
+    case kCheck: check(); break;
+    case kPieces:
+        check();
+        takePieces();
+        break;
+    case kFinished: channel_.pump(); break;
+    default: break;
+    }
+    return true;
+}
+
+void VoiceOutput::soundChanged() {
+    if (!closed_) channel_.pump();
+}
+
+void VoiceOutput::check() {
+    if (route_.engine() == VoiceRoute::Engine::Speechd && opened_) {
+        const std::string why = speechd_.takeError();
+        if (!why.empty()) {
+            std::fprintf(stderr, "%s; espeak-ng speaks instead\n", why.c_str());
+            watch(false);
+            const auto text = route_.speechdFailed(why, speechd_.abandon(kAbandonWait));
+            espeak_.start();
+            if (text) {
+                channel_.interrupt();
+                generation_ = espeak_.speak(*text);
+            }
+        } else if (speechd_.settled()) {
+            watch(false);
+        }
+    }
+    if (route_.engine() == VoiceRoute::Engine::Espeak) {
+        const std::string why = espeak_.takeFailure();
+        if (!why.empty()) {
+            std::fprintf(stderr, "%s; messages are shown in the window title\n", why.c_str());
+            channel_.interrupt();
+            espeak_.close();
+            const auto text = route_.espeakFailed(why);
+            if (text && !text->empty()) showInTitle_(*text);
+        }
+    }
+}
+
+void VoiceOutput::takePieces() {
+    while (auto piece = espeak_.takePiece()) {
+        if (piece->generation == generation_) channel_.add(std::move(*piece));
+    }
+}
+
+Uint32 VoiceOutput::tick(Uint32 interval, void* param) {
+    // Runs on SDL's timer thread: it only posts, and touches nothing of the voice.
+    post(static_cast<Uint32>(reinterpret_cast<uintptr_t>(param)), kCheck);
+    return interval;
+}
+
+void VoiceOutput::watch(bool on) {
+    if (on && watcher_ == 0 && eventType_ != 0) {
+        watcher_ = SDL_AddTimer(kWatchMs, tick,
+                                reinterpret_cast<void*>(static_cast<uintptr_t>(eventType_)));
+    } else if (!on && watcher_ != 0) {
+        SDL_RemoveTimer(watcher_);
+        watcher_ = 0;
+    }
+}
+
+void VoiceOutput::close() {
+    if (closed_) return;
+    closed_ = true;
+    watch(false);
+    speechd_.close();
+    espeak_.close();
+    channel_.close();
+}
+
+}  // namespace zelvo
