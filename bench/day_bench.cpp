@@ -28,7 +28,12 @@ void busystores(zelvo::GameState& s, bool player = true) {
         store.aislecount = 10;
         for (int a = 1; a <= 10; ++a) {
             const int item = a * 5;
-            s.aisle[p][a] = {item, 1000000, 1000000, s.item[item].baseprice * 0.6, 0, 0,
+            s.aisle[p][a] = {item,
+                             1000000,
+                             1000000,
+                             s.item[item].baseprice * 0.6,
+                             0,
+                             0,
                              s.item[item].baseprice * 0.5};
         }
     }

@@ -51,7 +51,8 @@ TEST(Day, WagesAndTheAutosaveComeEverySixDays) {
         if (s.human().wagespaid != paid || (s.calendar.day == 1 && s.human().wagespaid > 0))
             paydays.emplace_back(s.calendar.month, s.calendar.day);
     }
-    EXPECT_EQ(paydays, (std::vector<std::pair<int, int>>{{1, 7}, {1, 13}, {1, 19}, {1, 25}, {2, 1}}));
+    EXPECT_EQ(paydays,
+              (std::vector<std::pair<int, int>>{{1, 7}, {1, 13}, {1, 19}, {1, 25}, {2, 1}}));
     EXPECT_TRUE(std::filesystem::exists(game.folder.file("lastsave")));
     EXPECT_EQ(game.folder.read("lastsave").substr(0, 5), "1.1\r\n");
     for (const auto& line : game.take()) EXPECT_NE(line, "say: Game saved.");

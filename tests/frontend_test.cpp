@@ -36,7 +36,8 @@ TEST(MainMenu, AFreshCursorGoesToTheFirstOrTheLastItem) {
 }
 
 TEST(EscapeMenu, QuittingWantsAModifierWithEnter) {
-    const std::string hint = "say: Hold Shift and press Enter to confirm quitting your current game.";
+    const std::string hint =
+        "say: Hold Shift and press Enter to confirm quitting your current game.";
     const struct {
         int state;
         int menu;

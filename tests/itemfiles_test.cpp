@@ -12,7 +12,8 @@ using testing::FakeGame;
 std::vector<std::string> names(const GameState& s) {
     std::vector<std::string> result;
     for (int i = 1; i <= s.game.itemcount; ++i)
-        result.push_back(s.item[i].name + " " + std::to_string(static_cast<int>(s.item[i].baseprice)));
+        result.push_back(s.item[i].name + " " +
+                         std::to_string(static_cast<int>(s.item[i].baseprice)));
     return result;
 }
 

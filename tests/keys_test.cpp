@@ -46,8 +46,7 @@ TEST(GlobalKeys, MoneyDateAndCreditSpeakThePlayersFigures) {
     game.press(key::Z);
     game.press(key::X);
     game.press(key::C);
-    EXPECT_EQ(game.take(), (Lines{"say: Corner Shop has minus $1,234.50.",
-                                  "say: March 12, 2031.",
+    EXPECT_EQ(game.take(), (Lines{"say: Corner Shop has minus $1,234.50.", "say: March 12, 2031.",
                                   "say: Your credit rating is 655, which is low.  Having a poor "
                                   "credit rating will mean higher interest rates on bank loans."}));
 }
@@ -91,7 +90,7 @@ TEST(GlobalKeys, DigitKeysSelectAnAisleTheStoreHas) {
     EXPECT_EQ(s.ui.menu, 5);
     EXPECT_EQ(s.ui.menuposition, 8 + 2 + 3 - 1);
     EXPECT_EQ(s.loan[1].borrower, 1);  // the loans were sorted first
-    game.press(key::Digit0);         // 0 is aisle 10
+    game.press(key::Digit0);           // 0 is aisle 10
     EXPECT_EQ(s.ui.menuposition, 8 + 2 + 10 - 1);
     s.human().aislecount = 4;
     game.press(key::Digit0 + 7);  // no aisle 7: nothing at all

@@ -24,13 +24,13 @@ TEST(Wheels, InitialisationTakesThreeDrawsPerWheelInOrder) {
     FakeGame game;
     Item& item = oneitem(game, 100);
     // Per wheel: size, centre, angle.
-    game.z.rng.script({0.5, 0.25, 0.0,  0.0, 0.999, 0.5,  0.1, 0.1, 0.1,
-                       0.9, 0.9, 0.99,  0.333, 0.5, 0.03});
+    game.z.rng.script(
+        {0.5, 0.25, 0.0, 0.0, 0.999, 0.5, 0.1, 0.1, 0.1, 0.9, 0.9, 0.99, 0.333, 0.5, 0.03});
     initwheels(game.z, 1);
     EXPECT_EQ(game.z.rng.scriptleft(), 0u);
-    const int sizes[] = {76, 1, 16, 136, 50};                   // Int(150 r) + 1
-    const double centres[] = {45, 139, 70, 170, 150};           // Int(100 r) + (w + 1) 20
-    const int angles[] = {0, 170, 30, 340, 10};                 // Int(35 r) x 10
+    const int sizes[] = {76, 1, 16, 136, 50};          // Int(150 r) + 1
+    const double centres[] = {45, 139, 70, 170, 150};  // Int(100 r) + (w + 1) 20
+    const int angles[] = {0, 170, 30, 340, 10};        // Int(35 r) x 10
     for (int w = 0; w < kWheels; ++w) {
         EXPECT_EQ(item.wheelsize[w], sizes[w]) << w;
         EXPECT_DOUBLE_EQ(item.wheelcenter[w], centres[w]) << w;
@@ -45,12 +45,12 @@ TEST(Wheels, ATurnOntoTheCentreLineDrawsANewSizeAndMayFlip) {
         int angleafter;
         int sizeafter;
     } cases[] = {
-        {350, {0.0, 0.5, 0.2}, 0, 16},      // 360 becomes 0: new size, no flip
-        {350, {0.0, 0.5, 0.7}, 180, 16},    // and a flip to 180
-        {170, {0.0, 0.0, 0.9}, 360, 1},     // 180 flips to 360, which stays for now
+        {350, {0.0, 0.5, 0.2}, 0, 16},    // 360 becomes 0: new size, no flip
+        {350, {0.0, 0.5, 0.7}, 180, 16},  // and a flip to 180
+        {170, {0.0, 0.0, 0.9}, 360, 1},   // 180 flips to 360, which stays for now
         {170, {0.0, 0.0, 0.1}, 180, 1},
-        {40, {0.0}, 50, 7},                 // off the centre line: one draw only
-        {360, {0.0}, 10, 7},                // a wheel left at 360 comes round to 10
+        {40, {0.0}, 50, 7},   // off the centre line: one draw only
+        {360, {0.0}, 10, 7},  // a wheel left at 360 comes round to 10
     };
     for (const auto& c : cases) {
         FakeGame game;
@@ -111,8 +111,8 @@ TEST(Warehouse, UnitPricesByFactorAndQuantity) {
     const struct {
         double factor, quantity, price;
     } cases[] = {
-        {1, 1, 6.40},   {1.2, 1, 7.68},  {1, 10, 6.40},  {1, 10.5, 6.27}, {1, 11, 6.27},
-        {1, 20, 6.27},  {1, 21, 6.14},   {1, 90, 5.38},  {1, 91, 5.25},   {1, 100, 5.25},
+        {1, 1, 6.40},  {1.2, 1, 7.68}, {1, 10, 6.40}, {1, 10.5, 6.27}, {1, 11, 6.27},
+        {1, 20, 6.27}, {1, 21, 6.14},  {1, 90, 5.38}, {1, 91, 5.25},   {1, 100, 5.25},
     };
     for (const auto& c : cases) {
         item.pricefactor = c.factor;

@@ -69,8 +69,8 @@ TEST(Startusout, DrawsFeaturesThenWheelsThenTheWarehouse) {
     GameState& s = game.z.s;
     s.game.difficulty = 3;
     // Slot 2: 3 features, [radioads] twice and [tvads]; slots 3 to 5: 2 features each.
-    std::deque<double> draws = {0.5, 10.5 / 13, 10.5 / 13, 12.5 / 13,
-                                0.1, 0.0,       0.0,       0.1, 0.0, 0.0, 0.1, 0.0, 0.0};
+    std::deque<double> draws = {0.5, 10.5 / 13, 10.5 / 13, 12.5 / 13, 0.1, 0.0, 0.0,
+                                0.1, 0.0,       0.0,       0.1,       0.0, 0.0};
     for (int i = 0; i < 63 * 15; ++i) draws.push_back(0.5);
     for (int k = 0; k < 28; ++k) draws.push_back((k + 0.5) / 63);  // items 1 to 28
     game.z.rng.script(draws);

@@ -31,7 +31,8 @@ TEST(Progress, WritesEveryChoiceAndReadsItBack) {
               "Monkey Barn\r\n\r\nWhite Divils\r\n");
 
     FakeGame reread(false);
-    std::filesystem::copy_file(game.folder.file("progress.ini"), reread.folder.file("progress.ini"));
+    std::filesystem::copy_file(game.folder.file("progress.ini"),
+                               reread.folder.file("progress.ini"));
     setdefaultnames(reread.z.s);
     readprogress(reread.z);
     const GameState& r = reread.z.s;
@@ -54,9 +55,9 @@ TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
         int output, rate, difficulty, lists;
         const char* owner;
     } cases[] = {
-        {" 1 \r\n 5 \r\n", 1, 5, 1, 0, "Player"},                 // two lines only
-        {" 1 \n 5 \n\nShop\n 2 \n", 1, 5, 2, 0, "Player"},        // bare line feeds, empty name
-        {"9\r\n-4\r\nBob\r\nB\r\nxyz\r\n", 0, 2, 1, 0, "Bob"},    // numbers out of range
+        {" 1 \r\n 5 \r\n", 1, 5, 1, 0, "Player"},               // two lines only
+        {" 1 \n 5 \n\nShop\n 2 \n", 1, 5, 2, 0, "Player"},      // bare line feeds, empty name
+        {"9\r\n-4\r\nBob\r\nB\r\nxyz\r\n", 0, 2, 1, 0, "Bob"},  // numbers out of range
         {" 0 \r\n 3 \r\nA\r\nB\r\n 1 \r\n 250 \r\n", 0, 3, 1, 0, "A"},  // a count it cannot hold
         {" 0 \r\n 3 \r\nA\r\nB\r\n 1 \r\n 3 \r\n\"items1.txt\" , x\r\n 1 \r\n", 0, 3, 1, 1, "A"},
         {"", 0, 2, 1, 0, "Player"},

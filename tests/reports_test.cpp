@@ -15,9 +15,9 @@ using Lines = std::vector<std::string>;
 
 TEST(Ending, OrdinalSuffixes) {
     const std::pair<const char*, const char*> cases[] = {
-        {"1", "1st"},   {"2", "2nd"},   {"3", "3rd"},   {"4", "4th"},   {"11", "11th"},
-        {"12", "12th"}, {"13", "13th"}, {"21", "21st"}, {"22", "22nd"}, {"23", "23rd"},
-        {"111", "111st"}, {"10", "10th"}, {"", ""},    {"x", ""},
+        {"1", "1st"},     {"2", "2nd"},   {"3", "3rd"},   {"4", "4th"},   {"11", "11th"},
+        {"12", "12th"},   {"13", "13th"}, {"21", "21st"}, {"22", "22nd"}, {"23", "23rd"},
+        {"111", "111st"}, {"10", "10th"}, {"", ""},       {"x", ""},
     };
     for (const auto& [number, text] : cases) EXPECT_EQ(ending(number), text) << number;
 }
@@ -220,13 +220,13 @@ TEST(GameEnd, TheJobsSentenceFollowsTheFate) {
         FakeGame game;
         game.z.s.store[4].employees = c.employees;
         AIlost(game.z, 4);
-        EXPECT_EQ(game.take(), (Lines{"sound: sounds/game/pause.wav 0 0",
-                                      "sound: sounds/game/award.wav 0 0",
-                                      std::string("say: Falling too behind on its bills, Monkey "
-                                                  "Barn went bankrupt.  The store owner Vavudez "
-                                                  "couldn't stand the idea of failure, and jumped "
-                                                  "off of a tall building.") +
-                                          c.jobs}));
+        EXPECT_EQ(game.take(),
+                  (Lines{"sound: sounds/game/pause.wav 0 0", "sound: sounds/game/award.wav 0 0",
+                         std::string("say: Falling too behind on its bills, Monkey "
+                                     "Barn went bankrupt.  The store owner Vavudez "
+                                     "couldn't stand the idea of failure, and jumped "
+                                     "off of a tall building.") +
+                             c.jobs}));
         EXPECT_EQ(game.z.s.store[4].active, 0);
         AIlost(game.z, 4);  // only once
         EXPECT_EQ(game.take(), Lines{});

@@ -24,9 +24,15 @@ TEST(Runner, ParsesKeyNamesWithModifiers) {
         const char* text;
         int code, state;
     } known[] = {
-        {"Enter", 13, 0},         {"Shift+Enter", 13, 1},    {"Ctrl+Plus", 187, 2},
-        {"Alt+Shift+Down", 40, 5}, {"z", 90, 0},            {"7", 55, 0},
-        {"KeypadMinus", 109, 0},  {"RightBracket", 221, 0}, {"Ctrl+Alt+Shift+Tab", 9, 7},
+        {"Enter", 13, 0},
+        {"Shift+Enter", 13, 1},
+        {"Ctrl+Plus", 187, 2},
+        {"Alt+Shift+Down", 40, 5},
+        {"z", 90, 0},
+        {"7", 55, 0},
+        {"KeypadMinus", 109, 0},
+        {"RightBracket", 221, 0},
+        {"Ctrl+Alt+Shift+Tab", 9, 7},
     };
     for (const auto& k : known) {
         auto parsed = parsekey(k.text);
@@ -44,8 +50,8 @@ TEST(Runner, StopsAtAnUnknownCommandNamingItsLine) {
     EXPECT_EQ(run(game, "# a comment\n\nZ\nfly away\nX\n", &errors), 2);
     EXPECT_EQ(errors, "zelvo-headless: line 4: unknown command: fly away\n");
     EXPECT_EQ(game.take(), Lines{"say: Zelvo has $50,000.00."});  // X never ran
-    for (const char* bad : {"tick x\n", "days\n", "days -1\n", "key 13\n", "key a b\n",
-                            "resume now\n", "Z Z\n"})
+    for (const char* bad :
+         {"tick x\n", "days\n", "days -1\n", "key 13\n", "key a b\n", "resume now\n", "Z Z\n"})
         EXPECT_EQ(run(game, bad), 2) << bad;
 }
 
@@ -69,14 +75,14 @@ TEST(Runner, TicksOnlyWhileTheClockRunsAndDaysResumeIt) {
     EXPECT_EQ(game.take(), Lines{});  // the clock is stopped: nothing fires
     EXPECT_EQ(run(game, "days 3\n"), 0);
     EXPECT_EQ(game.z.daysprocessed, 3);
-    EXPECT_EQ(game.take(), (Lines{"clock: on", "sound: sounds/game/unpause.wav 0 0",
-                                  "sound: sounds/game/tick.wav -2000 0",
-                                  "sound: sounds/game/tock.wav -2000 0",
-                                  "sound: sounds/game/tick.wav -2000 0"}));
+    EXPECT_EQ(game.take(),
+              (Lines{"clock: on", "sound: sounds/game/unpause.wav 0 0",
+                     "sound: sounds/game/tick.wav -2000 0", "sound: sounds/game/tock.wav -2000 0",
+                     "sound: sounds/game/tick.wav -2000 0"}));
     EXPECT_EQ(run(game, "Space\nresume\ntick\n"), 0);
-    EXPECT_EQ(game.take(), (Lines{"clock: off", "sound: sounds/game/pause.wav 0 0", "clock: on",
-                                  "sound: sounds/game/unpause.wav 0 0",
-                                  "sound: sounds/game/tock.wav -2000 0"}));
+    EXPECT_EQ(game.take(),
+              (Lines{"clock: off", "sound: sounds/game/pause.wav 0 0", "clock: on",
+                     "sound: sounds/game/unpause.wav 0 0", "sound: sounds/game/tock.wav -2000 0"}));
     game.z.s.ui.menu = 11;  // a statement opened: days stop there
     EXPECT_EQ(run(game, "days 5\n"), 0);
     EXPECT_EQ(game.z.daysprocessed, 4);

@@ -69,12 +69,12 @@ TEST(Sales, TheChanceFollowsPriceAgainstValue) {
         double purchase;  // the purchase draw
         bool sold;
     } cases[] = {
-        {0, 0.5, 0.695, true},   // a value of 0 counts as 1: chance 70.7, n = 70
-        {0, 0.5, 0.705, false},  // n = 71
-        {0, 1, 0.0, false},      // chance 0: n = 1 is above it
-        {10, 10, 0.0, false},    // a price equal to the value never sells
-        {100, 0.25, 0.989, true},  // chance 99.875: n = 99
-        {100, 0.25, 0.991, false}, // n = 100
+        {0, 0.5, 0.695, true},      // a value of 0 counts as 1: chance 70.7, n = 70
+        {0, 0.5, 0.705, false},     // n = 71
+        {0, 1, 0.0, false},         // chance 0: n = 1 is above it
+        {10, 10, 0.0, false},       // a price equal to the value never sells
+        {100, 0.25, 0.989, true},   // chance 99.875: n = 99
+        {100, 0.25, 0.991, false},  // n = 100
     };
     for (const auto& c : cases) {
         SalesGame shop(2, 1, c.value, c.price);

@@ -68,10 +68,8 @@ TEST(Makesound, VolumeAndPanOutsideTheirRangesAreIgnored) {
     } cases[] = {
         {-5000.004, 0, true, true},   // rounds to -5000
         {-5000.006, 0, false, true},  // still below after rounding
-        {0.004, 10000.004, true, true},
-        {0.006, 10000.006, false, false},
-        {-2000, -10000, true, true},
-        {-2000, -10001, true, false},
+        {0.004, 10000.004, true, true}, {0.006, 10000.006, false, false},
+        {-2000, -10000, true, true},    {-2000, -10001, true, false},
     };
     for (const auto& c : cases) {
         SoundGame game;
@@ -91,9 +89,9 @@ TEST(Makesound, PathsAreFoundWhateverTheirSlashesAndCase) {
     makesound(game.z, "/sounds/menu/sapi.WAV", 0, 0, 0, -1);
     makesound(game.z, "\\SOUNDS\\game\\12.wav", 0, 0, 0, -1);
     const std::string root = game.folder.path().string();
-    EXPECT_EQ(game.platform.loads, (Lines{"2 " + root + "/sounds/menu/SAPI.wav",
-                                          "3 " + root + "/sounds/menu/SAPI.wav",
-                                          "4 " + root + "/sounds/game/12.wav"}));
+    EXPECT_EQ(game.platform.loads,
+              (Lines{"2 " + root + "/sounds/menu/SAPI.wav", "3 " + root + "/sounds/menu/SAPI.wav",
+                     "4 " + root + "/sounds/game/12.wav"}));
 }
 
 TEST(Makesound, MissingFilesAreLoggedAndTheBufferKeepsItsSound) {
@@ -134,7 +132,8 @@ TEST(Makesound, AFileTheDeviceRefusesIsLoggedWithItsPath) {
     Zelvo z(platform, folder.path().string());
     makesound(z, "\\sounds\\game\\tick.wav", 0, 0, 0, -1);
     EXPECT_EQ(folder.read("debuglog.txt"), "error in setsound: not a wave file\r\n" +
-                                               folder.path().string() + "/sounds/game/tick.wav\r\n");
+                                               folder.path().string() +
+                                               "/sounds/game/tick.wav\r\n");
     EXPECT_EQ(platform.played, std::vector<int>{2});
 }
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <sstream>
@@ -125,9 +125,8 @@ std::vector<std::string> expectedfiles() {
     std::vector<std::string> files;
     for (const char* n : {"arrows", "enter", "SAPI", "NVDA", "WE", "JAWS"})
         files.push_back(std::string("sounds/menu/") + n + ".wav");
-    for (const char* n : {"pause", "unpause", "tick", "tock", "previous", "error", "theft",
-                          "coin1", "coin2", "coins1", "coins2", "alarm", "saved", "statement",
-                          "award"})
+    for (const char* n : {"pause", "unpause", "tick", "tock", "previous", "error", "theft", "coin1",
+                          "coin2", "coins1", "coins2", "alarm", "saved", "statement", "award"})
         files.push_back(std::string("sounds/game/") + n + ".wav");
     for (int n = 1; n <= 50; ++n) files.push_back("sounds/game/" + std::to_string(n) + ".wav");
     return files;

@@ -87,7 +87,7 @@ TEST(Sayit, EngineFailuresAreLoggedAndPlayGoesOn) {
     z.s.ui.sapiready = 1;
     sayit(z, "Hello");
     EXPECT_EQ(z.s.ui.speechhistory[1], "Hello");  // still recorded
-    z.s.ui.speechoutput = 3;                     // no screen reader on this machine
+    z.s.ui.speechoutput = 3;                      // no screen reader on this machine
     sayit(z, "Again");
     EXPECT_EQ(folder.read("debuglog.txt"),
               "error in sayit: the voice hung up\r\n"

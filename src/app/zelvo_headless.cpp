@@ -1,7 +1,7 @@
 // zelvo-headless: the real game on a machine of text, driven by a script of keys and ticks.
 #include <cstdlib>
-#include <filesystem>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>

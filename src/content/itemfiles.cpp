@@ -99,9 +99,11 @@ std::optional<double> numeric(const std::string& text) {
     std::size_t i = 0;
     if (digits[i] == '+' || digits[i] == '-') ++i;
     bool any = false;
-    while (i < digits.size() && std::isdigit(static_cast<unsigned char>(digits[i]))) ++i, any = true;
+    while (i < digits.size() && std::isdigit(static_cast<unsigned char>(digits[i])))
+        ++i, any = true;
     if (i < digits.size() && digits[i] == '.') ++i;
-    while (i < digits.size() && std::isdigit(static_cast<unsigned char>(digits[i]))) ++i, any = true;
+    while (i < digits.size() && std::isdigit(static_cast<unsigned char>(digits[i])))
+        ++i, any = true;
     if (!any) return std::nullopt;
     if (i < digits.size() && (digits[i] == 'e' || digits[i] == 'E')) {
         std::size_t e = i + 1;
@@ -187,8 +189,8 @@ void CatalogueAdder::finish() {
     std::vector<Entry> entries;
     entries.reserve(static_cast<std::size_t>(s.game.itemcount));
     for (int i = 1; i <= s.game.itemcount; ++i)
-        entries.push_back({std::move(s.item[i].name), std::move(s.item[i].description),
-                           s.item[i].baseprice});
+        entries.push_back(
+            {std::move(s.item[i].name), std::move(s.item[i].description), s.item[i].baseprice});
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return a.baseprice < b.baseprice; });
     for (int i = 1; i <= s.game.itemcount; ++i) {
@@ -252,8 +254,7 @@ std::optional<std::vector<FileItem>> readitemsfile(Zelvo& z, const std::string& 
     std::string mended;
     for (std::size_t i = 0; i < text->size(); ++i) {
         char c = (*text)[i];
-        if (c == '\n' && (i == 0 || (*text)[i - 1] != '\r'))
-            mended += '\r';
+        if (c == '\n' && (i == 0 || (*text)[i - 1] != '\r')) mended += '\r';
         mended += c;
     }
     return parseitems(mended).items;

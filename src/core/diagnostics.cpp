@@ -39,9 +39,9 @@ void Command2_Click(Zelvo& z) {
             ++months;
         } while (balance > 0);
         const int years = months / 12;
-        addlog(z, std::to_string(payment) + ") " + std::to_string(months) + " months = " +
-                      std::to_string(years) + " years+" + std::to_string(months - 12 * years) +
-                      " months");
+        addlog(z, std::to_string(payment) + ") " + std::to_string(months) +
+                      " months = " + std::to_string(years) + " years+" +
+                      std::to_string(months - 12 * years) + " months");
     }
 }
 

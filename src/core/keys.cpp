@@ -36,7 +36,9 @@ void review(Zelvo& z, int k, int s) {
         sayit(z, "");
 }
 
-void sayoutputsound(Zelvo& z, const char* file) { makesound(z, file, 0, 0, 0, -1); }
+void sayoutputsound(Zelvo& z, const char* file) {
+    makesound(z, file, 0, 0, 0, -1);
+}
 
 void switchoutput(Zelvo& z) {
     int& output = z.s.ui.speechoutput;
@@ -80,9 +82,19 @@ void aislequickselect(Zelvo& z, int k) {
 
 bool ismenukey(int code) {
     switch (code) {
-    case key::Left: case key::Up: case key::Right: case key::Down:
-    case key::Minus: case key::Plus: case key::KeypadMinus: case key::KeypadPlus:
-    case key::R: case key::Delete: case key::Escape: case key::Enter: case key::Backspace:
+    case key::Left:
+    case key::Up:
+    case key::Right:
+    case key::Down:
+    case key::Minus:
+    case key::Plus:
+    case key::KeypadMinus:
+    case key::KeypadPlus:
+    case key::R:
+    case key::Delete:
+    case key::Escape:
+    case key::Enter:
+    case key::Backspace:
         return true;
     default:
         return false;

@@ -6,18 +6,28 @@
 
 namespace zelvo {
 
-void GameEvents::onKey(int code, int state) { Form_KeyDown(z_, code, state); }
-void GameEvents::onDayTimer() { Timer1_Timer(z_); }
-void GameEvents::onClose() { endprogram(z_); }
+void GameEvents::onKey(int code, int state) {
+    Form_KeyDown(z_, code, state);
+}
+void GameEvents::onDayTimer() {
+    Timer1_Timer(z_);
+}
+void GameEvents::onClose() {
+    endprogram(z_);
+}
 
 Zelvo::Zelvo(Platform& p, std::string dir)
     : platform(p), folder(std::move(dir)), state(std::make_unique<GameState>()), s(*state) {
     platform.setEvents(&events);
 }
 
-Zelvo::~Zelvo() { platform.setEvents(nullptr); }
+Zelvo::~Zelvo() {
+    platform.setEvents(nullptr);
+}
 
-std::string windowtitle(const std::string& version) { return "Tarvik's Zelvo (v" + version + ")"; }
+std::string windowtitle(const std::string& version) {
+    return "Tarvik's Zelvo (v" + version + ")";
+}
 
 std::string folderfile(const Zelvo& z, const std::string& name) {
     if (z.folder.empty()) return name;

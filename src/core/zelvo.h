@@ -56,7 +56,9 @@ struct Zelvo {
 
 // The window caption, also the title the speech outputs restore.
 std::string windowtitle(const std::string& version);
-inline std::string windowtitle(const Zelvo& z) { return windowtitle(z.s.game.version); }
+inline std::string windowtitle(const Zelvo& z) {
+    return windowtitle(z.s.game.version);
+}
 // The full path of a file in the program's folder.
 std::string folderfile(const Zelvo& z, const std::string& name);
 // Ends the program: the machine lets go, then every handler unwinds.

@@ -12,8 +12,8 @@ namespace zelvo {
 
 namespace {
 
-constexpr const char* kItems[] = {"Quit current game and return to the main menu.",
-                                  "Save game.", "Return to the game."};
+constexpr const char* kItems[] = {"Quit current game and return to the main menu.", "Save game.",
+                                  "Return to the game."};
 
 void backtogame(Zelvo& z) {
     z.s.ui.menu = menu::Store;
@@ -38,8 +38,8 @@ void escapemenu(Zelvo& z, int KeyCode, int Shift, int) {
         else
             entermenu(z, menu::Main, 0);
     } else if (position == 2) {
-        std::string name = askfortext(
-            z, "Enter a file name to save to, or leave blank to cancel.", "Save game");
+        std::string name =
+            askfortext(z, "Enter a file name to save to, or leave blank to cancel.", "Save game");
         if (name.empty())
             sayit(z, "Canceled.");
         else

@@ -12,9 +12,9 @@ namespace zelvo {
 
 namespace {
 
-constexpr const char* kItems[] = {"New game",             "About the game",
-                                  "Load game",            "Customize game items",
-                                  "Customize AI opponents", "Exit the game"};
+constexpr const char* kItems[] = {
+    "New game",     "About the game", "Load game", "Customize game items", "Customize AI opponents",
+    "Exit the game"};
 
 void act(Zelvo& z, int position) {
     UI& ui = z.s.ui;
@@ -28,8 +28,8 @@ void act(Zelvo& z, int position) {
         entermenu(z, menu::About, 1);
         break;
     case 3: {
-        std::string name = askfortext(
-            z, "Enter the file name to load, or leave blank to cancel.", "Load game");
+        std::string name =
+            askfortext(z, "Enter the file name to load, or leave blank to cancel.", "Load game");
         if (name.empty())
             sayit(z, "Canceled.");
         else

@@ -32,7 +32,6 @@ int drawitem(Zelvo& z, Wanted wanted) {
     return j;
 }
 
-
 }  // namespace
 
 double warehouseprice(const Zelvo& z, int item, double quantity) {

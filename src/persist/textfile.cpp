@@ -1,9 +1,9 @@
 // Reading and writing the game's line-based text files.
 #include "persist/textfile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <charconv>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

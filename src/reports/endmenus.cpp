@@ -26,19 +26,20 @@ std::string dateline(Zelvo& z) {
            std::to_string(statementyear(z));
 }
 
-std::string worthtext(const Zelvo& z, int store) { return showmoney(worth(z, store)); }
+std::string worthtext(const Zelvo& z, int store) {
+    return showmoney(worth(z, store));
+}
 
 std::string reminder(int month, int year) {
-    static const char* const december[] = {
-        "  You have 4 years left to grow your empire.", "  You have 3 years left to grow your empire.",
-        "  You have 2 years left to grow your empire.",
-        "  You have only 1 year left to grow your empire."};
-    static const char* const other[] = {
-        "  You have more than 4 years left to grow your empire.",
-        "  You have more than 3 years left to grow your empire.",
-        "  You have more than 2 years left to grow your empire.",
-        "  You have more than 1 year left to grow your empire.",
-        "  You have less than 1 year left to grow your empire!"};
+    static const char* const december[] = {"  You have 4 years left to grow your empire.",
+                                           "  You have 3 years left to grow your empire.",
+                                           "  You have 2 years left to grow your empire.",
+                                           "  You have only 1 year left to grow your empire."};
+    static const char* const other[] = {"  You have more than 4 years left to grow your empire.",
+                                        "  You have more than 3 years left to grow your empire.",
+                                        "  You have more than 2 years left to grow your empire.",
+                                        "  You have more than 1 year left to grow your empire.",
+                                        "  You have less than 1 year left to grow your empire!"};
     if (year < 1 || year > 5) return "";
     if (month == 12) return year <= 4 ? december[year - 1] : "";
     return other[year - 1];
@@ -54,9 +55,8 @@ void lostmenu(Zelvo& z, int KeyCode, int Shift, int) {
     }
     const int position = z.s.ui.menuposition;
     if (position == 1) {
-        sayit(z, "With too many unpaid bills, the bank has seized your property on " +
-                     dateline(z) + ".  Enjoy bankruptcy " + z.s.human().ownername +
-                     "!  Game over.");
+        sayit(z, "With too many unpaid bills, the bank has seized your property on " + dateline(z) +
+                     ".  Enjoy bankruptcy " + z.s.human().ownername + "!  Game over.");
     } else if (position <= players) {
         const Store& store = z.s.store[position];
         if (store.active != 1) {
@@ -140,8 +140,9 @@ void finalmenu(Zelvo& z, int KeyCode, int Shift, int) {
 
     const int position = z.s.ui.menuposition;
     if (position == 1) {
-        sayit(z, "You have survived all 5 years!  As a final slap, every play was charged their "
-                 "yearly 20% tax.");
+        sayit(z,
+              "You have survived all 5 years!  As a final slap, every play was charged their "
+              "yearly 20% tax.");
     } else if (position <= players + 1) {
         const int place = position - 1;
         const int s = ranking[static_cast<std::size_t>(place)];
@@ -150,7 +151,8 @@ void finalmenu(Zelvo& z, int KeyCode, int Shift, int) {
         if (store.active != 1)
             text += "  " + store.storename + " went bankrupt before making it this far.";
         else if (s == z.s.game.humanslot)
-            text += "  You are currently worth " + worthtext(z, s) + ", once loan debt is factored in.";
+            text +=
+                "  You are currently worth " + worthtext(z, s) + ", once loan debt is factored in.";
         else
             text += "  Store owner " + store.ownername + " is currently worth " + worthtext(z, s) +
                     ", once loan debt is factored in.";

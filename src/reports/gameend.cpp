@@ -33,17 +33,30 @@ int totalcapacity(const Zelvo& z, int store) {
     return total;
 }
 
-int statementyear(Zelvo& z) { return z.platform.currentYear() + z.s.calendar.year - 1; }
+int statementyear(Zelvo& z) {
+    return z.platform.currentYear() + z.s.calendar.year - 1;
+}
 
 std::string ending(const std::string& number) {
     if (number == "11" || number == "12" || number == "13") return number + "th";
     if (number.empty()) return "";
     switch (number.back()) {
-    case '1': return number + "st";
-    case '2': return number + "nd";
-    case '3': return number + "rd";
-    case '0': case '4': case '5': case '6': case '7': case '8': case '9': return number + "th";
-    default: return "";
+    case '1':
+        return number + "st";
+    case '2':
+        return number + "nd";
+    case '3':
+        return number + "rd";
+    case '0':
+    case '4':
+    case '5':
+    case '6':
+    case '7':
+    case '8':
+    case '9':
+        return number + "th";
+    default:
+        return "";
     }
 }
 

@@ -21,16 +21,20 @@ namespace {
 std::string titleline(const GameState& s, const std::string& month, int year) {
     const std::string y = std::to_string(year);
     switch (s.calendar.month) {
-    case 3: return "First quarterly financial statement of " + y + ".";
-    case 6: return "Second quarterly financial statement of " + y + ".";
-    case 9: return "Third quarterly financial statement of " + y + ".";
+    case 3:
+        return "First quarterly financial statement of " + y + ".";
+    case 6:
+        return "Second quarterly financial statement of " + y + ".";
+    case 9:
+        return "Third quarterly financial statement of " + y + ".";
     case 12:
         return "End of year financial statement for " + y + "(year " +
                std::to_string(s.calendar.year) +
                ").  All players have been charged taxes equal to 20% of their current funds.";
     default:
         return "Monthly financial statement for " + month + ", " + y + ".  A file named " + month +
-               " " + y + " statement.txt has been created to let you view this information more "
+               " " + y +
+               " statement.txt has been created to let you view this information more "
                "easily.";
     }
 }
@@ -81,10 +85,10 @@ std::vector<std::string> statementlines(Zelvo& z) {
     for (int p = 1; p <= s.game.playercount; ++p) lines.push_back(storeline(z, p));
 
     const double start = human.monthstartmoney, cash = human.money;
-    lines.push_back("You began " + month + " with " + showmoney(start) + " and ended with " +
-                    showmoney(cash) +
-                    (start < cash ? ", for a net gain of " + showmoney(cash - start) + "."
-                                  : ", for a net loss of " + showmoney(std::fabs(cash - start)) + "."));
+    lines.push_back(
+        "You began " + month + " with " + showmoney(start) + " and ended with " + showmoney(cash) +
+        (start < cash ? ", for a net gain of " + showmoney(cash - start) + "."
+                      : ", for a net loss of " + showmoney(std::fabs(cash - start)) + "."));
     lines.push_back("You spent " + showmoney(human.wagespaid) + " on employee wages.");
     lines.push_back("You spent " + showmoney(human.billspaid) +
                     " on monthly bills, such as utilities and extra store services.");
@@ -118,16 +122,18 @@ std::vector<std::string> statementlines(Zelvo& z) {
         if (f.stolen == 0)
             line += ".";
         else if (f.stolen == 1)
-            line += ".  1 was stolen by shoplifters, for a loss of " + showmoney(f.stolenloss) + ".";
+            line +=
+                ".  1 was stolen by shoplifters, for a loss of " + showmoney(f.stolenloss) + ".";
         else
-            line += ".  " + std::to_string(f.stolen) + " were stolen by shoplifters, for a loss of " +
-                    showmoney(f.stolenloss) + ".";
+            line += ".  " + std::to_string(f.stolen) +
+                    " were stolen by shoplifters, for a loss of " + showmoney(f.stolenloss) + ".";
         lines.push_back(line);
     }
     lines.push_back("You sold a total of " + std::to_string(totalsold) + " items," +
                     profittext(totalprofit) + ".");
     if (totalstolen == 1)
-        lines.push_back("Shoplifters stole 1 item, costing your store " + showmoney(totalloss) + ".");
+        lines.push_back("Shoplifters stole 1 item, costing your store " + showmoney(totalloss) +
+                        ".");
     else if (totalstolen > 1)
         lines.push_back("Shoplifters stole " + std::to_string(totalstolen) +
                         " total items, costing your store " + showmoney(totalloss) + ".");

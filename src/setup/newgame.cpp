@@ -40,10 +40,9 @@ constexpr DifficultyRow kDifficulty[] = {
 };
 
 constexpr const char* kFeatureTags[] = {
-    "[bottlereturn]", "[customerservice]", "[pharmacy]",    "[breakroom]",
-    "[employeelounge]", "[parkinglotlights]", "[extracarts]", "[decorations]",
-    "[lotsecurity]",  "[mailads]",          "[radioads]",   "[boardads]",
-    "[tvads]",
+    "[bottlereturn]",     "[customerservice]", "[pharmacy]",    "[breakroom]",   "[employeelounge]",
+    "[parkinglotlights]", "[extracarts]",      "[decorations]", "[lotsecurity]", "[mailads]",
+    "[radioads]",         "[boardads]",        "[tvads]",
 };
 
 void addloan(GameState& s, int borrower, double principal, double payment) {
@@ -153,8 +152,7 @@ void buildcatalogue(Zelvo& z) {
             s.itemlist[1] = {"Default", s.game.itemcount, 1};
         }
         for (int k = 1; k <= s.listcount; ++k)
-            if (s.itemlist[k].name == "Default" && s.itemlist[k].enabled == 0)
-                s.game.itemcount = 0;
+            if (s.itemlist[k].name == "Default" && s.itemlist[k].enabled == 0) s.game.itemcount = 0;
         addfileitems(z);
         for (int i = 1; i <= s.game.itemcount; ++i) {
             initwheels(z, i);
@@ -163,8 +161,9 @@ void buildcatalogue(Zelvo& z) {
             s.item[i].carried = 0;
         }
         if (s.game.itemcount >= kMinimumItems) return;
-        sayit(z, "The default item list has been enabled because the game requires at least 30 "
-                 "items to play.");
+        sayit(z,
+              "The default item list has been enabled because the game requires at least 30 "
+              "items to play.");
         hold(z, 0.5);
         for (int k = 1; k <= s.listcount; ++k)
             if (s.itemlist[k].name == "Default") s.itemlist[k].enabled = 1;

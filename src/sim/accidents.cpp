@@ -83,9 +83,10 @@ InsuredBill insure(const std::string& features, double bill) {
     }
     if (has("[insurance3]")) {
         bill = 0;
-        text += "  Your Full coverage insurance covered the entire cost.  You would have been "
-                "charged " +
-                showmoney(full) + ".";
+        text +=
+            "  Your Full coverage insurance covered the entire cost.  You would have been "
+            "charged " +
+            showmoney(full) + ".";
     }
     if (bill == full) text += "  You have been charged " + showmoney(bill) + ".";
     return {bill, text};

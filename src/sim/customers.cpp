@@ -26,17 +26,19 @@ struct Drawing {
     int customers;
 };
 constexpr Drawing kDrawingFeatures[] = {
-    {"[extracarts]", 3},      {"[bottlereturn]", 3}, {"[decorations]", 4},
-    {"[mailads]", 3},         {"[boardads]", 3},     {"[radioads]", 5},
-    {"[tvads]", 6},           {"[customerservice]", 5}, {"[pharmacy]", 6},
-    {"[rewardsprogram]", 6},  {"[parkinglotlights]", 3}, {"[lotsecurity]", 3},
+    {"[extracarts]", 3},     {"[bottlereturn]", 3},     {"[decorations]", 4},
+    {"[mailads]", 3},        {"[boardads]", 3},         {"[radioads]", 5},
+    {"[tvads]", 6},          {"[customerservice]", 5},  {"[pharmacy]", 6},
+    {"[rewardsprogram]", 6}, {"[parkinglotlights]", 3}, {"[lotsecurity]", 3},
 };
 
 bool has(const Store& store, const char* tag) {
     return store.features.find(tag) != std::string::npos;
 }
 
-bool diagnostic(const Zelvo& z, int store) { return z.s.game.debugmode == 1 && store == 2; }
+bool diagnostic(const Zelvo& z, int store) {
+    return z.s.game.debugmode == 1 && store == 2;
+}
 
 // What one customer-aisle visit came to.
 enum class Visit { Passed, Sold, Stolen };

@@ -71,8 +71,8 @@ void processday(Zelvo& z) {
     advancecalendar(s.calendar);
     if (s.game.debugmode == 1) {
         addlog(z, "================" + saymonth(s.calendar.month) + "-" +
-                      std::to_string(s.calendar.day) + "-" + std::to_string(2015 + s.calendar.year) +
-                      "================");
+                      std::to_string(s.calendar.day) + "-" +
+                      std::to_string(2015 + s.calendar.year) + "================");
         addlog(z, s.store[2].ownername + " starting money $" + numtext(s.store[2].money));
     }
     if (s.calendar.day == 1) newmonth(s);

@@ -28,7 +28,9 @@ int stafffeatures(const Store& store) {
     return count;
 }
 
-int drawint(Zelvo& z, double times) { return static_cast<int>(Int(times * z.rng.draw())); }
+int drawint(Zelvo& z, double times) {
+    return static_cast<int>(Int(times * z.rng.draw()));
+}
 
 }  // namespace
 
@@ -112,14 +114,16 @@ void unions(Zelvo& z) {
         if (store.active != 1) continue;
         const bool human = p == s.game.humanslot;
         if (store.employees >= 20 && store.unionwage > 0) {
-            const double x = 100 - store.employees + Fix(2 * store.wage) + 25 * stafffeatures(store);
+            const double x =
+                100 - store.employees + Fix(2 * store.wage) + 25 * stafffeatures(store);
             if (drawint(z, x) + 1 <= 10) {
                 store.unionwage += 0.5;
                 if (human)
-                    popup(z, "A fair day's work for a fair day's pay!  The local union has raised "
-                             "the minimum hourly pay for your employees.  You are not allowed to "
-                             "pay them less than " +
-                                 showmoney(store.unionwage) + " per hour.");
+                    popup(z,
+                          "A fair day's work for a fair day's pay!  The local union has raised "
+                          "the minimum hourly pay for your employees.  You are not allowed to "
+                          "pay them less than " +
+                              showmoney(store.unionwage) + " per hour.");
                 if (store.wage < store.unionwage) store.wage = store.unionwage;
             }
         }
@@ -129,15 +133,16 @@ void unions(Zelvo& z) {
                 store.unionwage = 9;
                 store.unionworkers = 25;
                 if (human)
-                    popup(z, "A fair day's work for a fair day's pay!  Your work force was "
-                             "getting large enough that the employees decided it was time to "
-                             "form a union.  You now have no choice but to keep at least " +
-                                 std::to_string(store.unionworkers) +
-                                 " workers employeed, and you must pay them at least " +
-                                 showmoney(store.unionwage) +
-                                 " per hour.  If workers choose to leave on their own, and your "
-                                 "number of workers falls below the minimum, the union will not "
-                                 "hold it against you.");
+                    popup(z,
+                          "A fair day's work for a fair day's pay!  Your work force was "
+                          "getting large enough that the employees decided it was time to "
+                          "form a union.  You now have no choice but to keep at least " +
+                              std::to_string(store.unionworkers) +
+                              " workers employeed, and you must pay them at least " +
+                              showmoney(store.unionwage) +
+                              " per hour.  If workers choose to leave on their own, and your "
+                              "number of workers falls below the minimum, the union will not "
+                              "hold it against you.");
                 if (store.wantedemployees < 25) store.wantedemployees = 25;
                 if (store.wage < 9) store.wage = 9;
             }

@@ -62,7 +62,9 @@ fs::path findfile(const std::string& folder, const std::string& relative) {
     return fs::is_regular_file(at, ec) ? at : fs::path();
 }
 
-std::array<bool, Sound::kBuffers>& loadedbuffers(Zelvo& z) { return z.sound.loaded; }
+std::array<bool, Sound::kBuffers>& loadedbuffers(Zelvo& z) {
+    return z.sound.loaded;
+}
 
 }  // namespace
 

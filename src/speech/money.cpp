@@ -38,9 +38,9 @@ std::string showmoney(double temp) {
 }
 
 std::string saymonth(int temp) {
-    static const char* const names[] = {"January", "February", "March",     "April",
-                                        "May",     "June",     "July",      "August",
-                                        "September", "October", "November", "December"};
+    static const char* const names[] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
     if (temp < 1 || temp > 12) return "";
     return names[temp - 1];
 }

@@ -6,13 +6,13 @@
 
 namespace zelvo {
 
-constexpr int kStoreSlots = 6;   // slots 0..5; 1 is the player, 2..5 the computer stores
-constexpr int kMaxAisles = 50;   // aisles 1..50 per store
-constexpr int kMaxItems = 999;   // items 1..999
-constexpr int kWheels = 5;       // demand wheels 0..4
-constexpr int kMaxLoans = 99;    // loan records 1..99 (0 is scratch)
+constexpr int kStoreSlots = 6;  // slots 0..5; 1 is the player, 2..5 the computer stores
+constexpr int kMaxAisles = 50;  // aisles 1..50 per store
+constexpr int kMaxItems = 999;  // items 1..999
+constexpr int kWheels = 5;      // demand wheels 0..4
+constexpr int kMaxLoans = 99;   // loan records 1..99 (0 is scratch)
 constexpr int kMaxItemLists = 99;
-constexpr int kHistory = 999;    // speech history entries 1..999
+constexpr int kHistory = 999;  // speech history entries 1..999
 constexpr int kCrowdDays = 30;
 
 // The program version, spoken at start and written first in every save file.

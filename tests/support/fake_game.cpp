@@ -5,9 +5,9 @@
 #include <fstream>
 #include <iterator>
 
+#include <unistd.h>
 #include "core/keys.h"
 #include "core/startup.h"
-#include <unistd.h>
 
 namespace zelvo::testing {
 
@@ -50,6 +50,8 @@ std::vector<std::string> FakeGame::take() {
     return lines;
 }
 
-void FakeGame::press(int code, int state) { Form_KeyDown(z, code, state); }
+void FakeGame::press(int code, int state) {
+    Form_KeyDown(z, code, state);
+}
 
 }  // namespace zelvo::testing

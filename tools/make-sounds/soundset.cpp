@@ -28,9 +28,9 @@ constexpr Cue kCues[] = {
 
 const char* const kMenu[] = {"arrows", "enter"};
 
-const char* const kGame[] = {"pause", "unpause",   "tick",   "tock",   "previous", "error",
-                             "theft", "coin1",     "coin2",  "coins1", "coins2",   "alarm",
-                             "saved", "statement", "award"};
+const char* const kGame[] = {"pause",  "unpause", "tick",  "tock",      "previous",
+                             "error",  "theft",   "coin1", "coin2",     "coins1",
+                             "coins2", "alarm",   "saved", "statement", "award"};
 
 void makefolder(const std::filesystem::path& folder) {
     std::error_code ec;
@@ -66,8 +66,7 @@ void writesounds(const std::filesystem::path& folder, std::ostream& log) {
         if (voice.ready() && !spoken)
             log << "espeak-ng gave no sound for \"" << cue.words << "\"; " << cue.file
                 << ".wav will be beeps\n";
-        writewav(menu / (std::string(cue.file) + ".wav"),
-                 spoken ? *spoken : cuebeeps(cue.beeps));
+        writewav(menu / (std::string(cue.file) + ".wav"), spoken ? *spoken : cuebeeps(cue.beeps));
     }
 
     for (const char* name : kGame) writewav(game / (std::string(name) + ".wav"), sound(name));

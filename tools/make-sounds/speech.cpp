@@ -95,8 +95,10 @@ std::optional<Samples> Voice::say(const std::string& text) {
     // Keep a few milliseconds either side of the speech so the first sound is not cut.
     const double quiet = peak * 0.01;
     auto loud = [&](double v) { return std::abs(v) > quiet; };
-    auto first = static_cast<std::size_t>(std::find_if(wave.begin(), wave.end(), loud) - wave.begin());
-    auto last = static_cast<std::size_t>(wave.rend() - std::find_if(wave.rbegin(), wave.rend(), loud));
+    auto first =
+        static_cast<std::size_t>(std::find_if(wave.begin(), wave.end(), loud) - wave.begin());
+    auto last =
+        static_cast<std::size_t>(wave.rend() - std::find_if(wave.rbegin(), wave.rend(), loud));
     const std::size_t margin = kRate / 100;
     first = first > margin ? first - margin : 0;
     last = std::min(wave.size(), last + margin);

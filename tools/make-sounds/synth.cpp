@@ -21,9 +21,13 @@ std::size_t frames(double seconds) {
     return static_cast<std::size_t>(std::lround(std::max(0.0, seconds) * kRate));
 }
 
-double db(double decibels) { return std::pow(10.0, decibels / 20.0); }
+double db(double decibels) {
+    return std::pow(10.0, decibels / 20.0);
+}
 
-double semitones(double base, double steps) { return base * std::pow(2.0, steps / 12.0); }
+double semitones(double base, double steps) {
+    return base * std::pow(2.0, steps / 12.0);
+}
 
 // One mode of a note; `tau` is its own decay time constant, 0 to follow the note's.
 struct Partial {
@@ -144,13 +148,21 @@ Samples finish(Wave w, double peakdb) {
 
 // A bell-like tone: a fundamental with quieter, quicker upper modes.
 Note bell(double f, double length, double tau) {
-    return {f, length, 0.002, tau, 0.02, {{1.0, 1.0, 0.0}, {2.0, 0.3, tau / 2}, {3.0, 0.1, tau / 3}}};
+    return {f,   length, 0.002,
+            tau, 0.02,   {{1.0, 1.0, 0.0}, {2.0, 0.3, tau / 2}, {3.0, 0.1, tau / 3}}};
 }
 
 Wave coinring(double base) {
     // A struck disc: inharmonic modes, the fundamental split in two so it shimmers.
-    Note n{base, 0.35, 0.0008, 0.0, 0.03,
-           {{1.0, 1.0, 0.11}, {1.0035, 0.5, 0.12}, {2.32, 0.6, 0.07}, {4.25, 0.35, 0.045},
+    Note n{base,
+           0.35,
+           0.0008,
+           0.0,
+           0.03,
+           {{1.0, 1.0, 0.11},
+            {1.0035, 0.5, 0.12},
+            {2.32, 0.6, 0.07},
+            {4.25, 0.35, 0.045},
             {5.95, 0.2, 0.03}}};
     return note(n);
 }
@@ -175,10 +187,20 @@ Wave twonote(double first, double second) {
 }
 
 Wave brass(double f, double length, double attack, double release, double vibrato) {
-    Note n{f, length, attack, 0.0, release,
-           {{1, 1.0, 0}, {2, 0.6, 0}, {3, 0.45, 0}, {4, 0.3, 0}, {5, 0.2, 0}, {6, 0.12, 0},
+    Note n{f,
+           length,
+           attack,
+           0.0,
+           release,
+           {{1, 1.0, 0},
+            {2, 0.6, 0},
+            {3, 0.45, 0},
+            {4, 0.3, 0},
+            {5, 0.2, 0},
+            {6, 0.12, 0},
             {7, 0.08, 0}},
-           5.0, vibrato};
+           5.0,
+           vibrato};
     return note(n);
 }
 
@@ -195,14 +217,22 @@ Samples enter() {
 }
 
 Samples tick() {
-    Wave w = note({3000, 0.035, 0.0005, 0.004, 0.005,
+    Wave w = note({3000,
+                   0.035,
+                   0.0005,
+                   0.004,
+                   0.005,
                    {{1.0, 1.0, 0.0}, {1.63, 0.5, 0.003}, {2.4, 0.3, 0.002}}});
     mix(w, noise(0.01, 0.002, 0.3, true, 0x7a1c9e35u), 0.0, 0.2);
     return finish(w, -3.0);
 }
 
 Samples tock() {
-    Wave w = note({500, 0.07, 0.001, 0.018, 0.01,
+    Wave w = note({500,
+                   0.07,
+                   0.001,
+                   0.018,
+                   0.01,
                    {{1.0, 1.0, 0.0}, {2.45, 0.35, 0.008}, {4.1, 0.12, 0.004}}});
     mix(w, noise(0.015, 0.004, 0.05, false, 0x3c6ef372u), 0.0, 0.6);
     return finish(w, -3.0);
@@ -279,14 +309,17 @@ const std::map<std::string, std::function<Samples()>>& named() {
         {"coin2", [] { return finish(coinring(2200), -4.0); }},
         {"coins1",
          [] {
-             return finish(tumble({{0, 1650, 1}, {0.06, 2050, 0.8}, {0.13, 1800, 0.7},
-                                   {0.21, 2300, 0.55}}),
-                           -4.0);
+             return finish(
+                 tumble({{0, 1650, 1}, {0.06, 2050, 0.8}, {0.13, 1800, 0.7}, {0.21, 2300, 0.55}}),
+                 -4.0);
          }},
         {"coins2",
          [] {
-             return finish(tumble({{0, 2200, 1}, {0.045, 1700, 0.85}, {0.1, 2450, 0.7},
-                                   {0.16, 1900, 0.6}, {0.24, 2100, 0.45}}),
+             return finish(tumble({{0, 2200, 1},
+                                   {0.045, 1700, 0.85},
+                                   {0.1, 2450, 0.7},
+                                   {0.16, 1900, 0.6},
+                                   {0.24, 2100, 0.45}}),
                            -4.0);
          }},
         {"alarm", alarm},

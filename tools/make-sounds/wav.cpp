@@ -22,7 +22,9 @@ void put(std::vector<char>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xffu));
 }
 
-void put(std::vector<char>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
+void put(std::vector<char>& out, const char* tag) {
+    out.insert(out.end(), tag, tag + 4);
+}
 
 }  // namespace
 
@@ -58,8 +60,7 @@ void writewav(const std::filesystem::path& path, const Samples& mono) {
     {
         std::ofstream file(temp, std::ios::binary | std::ios::trunc);
         if (!file)
-            throw std::runtime_error("cannot write " + temp.string() + ": " +
-                                     std::strerror(errno));
+            throw std::runtime_error("cannot write " + temp.string() + ": " + std::strerror(errno));
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         file.close();
         if (!file) {

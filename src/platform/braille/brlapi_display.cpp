@@ -27,7 +27,9 @@ int utf8Characters(const std::string& text) {
 
 BrailleDisplay::BrailleDisplay(long windowId) : windowId_(windowId) {}
 
-BrailleDisplay::~BrailleDisplay() { close(); }
+BrailleDisplay::~BrailleDisplay() {
+    close();
+}
 
 bool BrailleDisplay::connect() {
     tried_ = true;

@@ -16,9 +16,13 @@
 
 namespace zelvo {
 
-int espeakWordsPerMinute(int rate) { return 125 + 25 * std::clamp(rate, 1, 10); }
+int espeakWordsPerMinute(int rate) {
+    return 125 + 25 * std::clamp(rate, 1, 10);
+}
 
-void SentenceCutter::sentenceAt(std::size_t at) { starts_.push_back(at); }
+void SentenceCutter::sentenceAt(std::size_t at) {
+    starts_.push_back(at);
+}
 
 std::vector<std::vector<std::int16_t>> SentenceCutter::add(const std::int16_t* samples,
                                                            std::size_t count) {
@@ -205,7 +209,9 @@ EspeakVoice::EspeakVoice(std::function<void()> notify) : shared_(std::make_share
     shared_->notify = std::move(notify);
 }
 
-EspeakVoice::~EspeakVoice() { close(); }
+EspeakVoice::~EspeakVoice() {
+    close();
+}
 
 void EspeakVoice::start() {
     if (thread_.joinable()) return;

@@ -33,7 +33,9 @@ std::string HeadlessPlatform::inputBox(const std::string& prompt, const std::str
     return answer;
 }
 
-void HeadlessPlatform::messageBox(const std::string& text) { line("message", text); }
+void HeadlessPlatform::messageBox(const std::string& text) {
+    line("message", text);
+}
 
 void HeadlessPlatform::endProgram() {
     if (ended_) return;
@@ -52,13 +54,17 @@ void HeadlessPlatform::stopDayTimer() {
     timer_ = false;
 }
 
-void HeadlessPlatform::speak(const std::string& text) { line("say", text); }
+void HeadlessPlatform::speak(const std::string& text) {
+    line("say", text);
+}
 
 void HeadlessPlatform::screenReaderSay(const std::string&) {
     throw PlatformError("the screen reader is not running");
 }
 
-void HeadlessPlatform::addLogLine(const std::string& text) { line("log", text); }
+void HeadlessPlatform::addLogLine(const std::string& text) {
+    line("log", text);
+}
 
 void HeadlessPlatform::playSound(int, bool, const std::string& asked, double volume, double pan) {
     out_ << "sound: " << asked << ' ' << numtext(volume) << ' ' << numtext(pan) << '\n';

@@ -21,11 +21,11 @@ struct KeyName {
 };
 
 constexpr KeyName kKeyNames[] = {
-    {"Backspace", 8},     {"Tab", 9},           {"Enter", 13},        {"Escape", 27},
-    {"Space", 32},        {"PageUp", 33},       {"PageDown", 34},     {"Left", 37},
-    {"Up", 38},           {"Right", 39},        {"Down", 40},         {"Delete", 46},
-    {"KeypadPlus", 107},  {"KeypadMinus", 109}, {"Plus", 187},        {"Comma", 188},
-    {"Minus", 189},       {"Period", 190},      {"LeftBracket", 219}, {"RightBracket", 221},
+    {"Backspace", 8},    {"Tab", 9},           {"Enter", 13},        {"Escape", 27},
+    {"Space", 32},       {"PageUp", 33},       {"PageDown", 34},     {"Left", 37},
+    {"Up", 38},          {"Right", 39},        {"Down", 40},         {"Delete", 46},
+    {"KeypadPlus", 107}, {"KeypadMinus", 109}, {"Plus", 187},        {"Comma", 188},
+    {"Minus", 189},      {"Period", 190},      {"LeftBracket", 219}, {"RightBracket", 221},
 };
 
 bool samename(const std::string& a, const char* b) {
@@ -91,8 +91,8 @@ public:
             return true;
         }
         if (verb == "tick") {
-            auto count = args.empty() ? std::optional<long long>(1)
-                                      : wholenumber(args[0], 0, 100000000);
+            auto count =
+                args.empty() ? std::optional<long long>(1) : wholenumber(args[0], 0, 100000000);
             if (!count || args.size() > 1) return false;
             for (long long i = 0; i < *count && !platform_.ended(); ++i) tick();
             return true;
@@ -195,8 +195,7 @@ int runscript(Zelvo& z, HeadlessPlatform& platform, std::istream& script, std::o
             break;
         }
         if (!known) {
-            errors << "zelvo-headless: line " << number << ": unknown command: " << command
-                   << '\n';
+            errors << "zelvo-headless: line " << number << ": unknown command: " << command << '\n';
             return 2;
         }
     }

@@ -5,7 +5,9 @@
 
 namespace zelvo {
 
-bool ScreenReader::open() { return false; }
+bool ScreenReader::open() {
+    return false;
+}
 
 void ScreenReader::say(const std::string&) {
     throw PlatformError("the screen reader is not running");

@@ -10,7 +10,9 @@ DayTimer::DayTimer() {
     if (type != static_cast<Uint32>(-1)) shared_.type = type;
 }
 
-DayTimer::~DayTimer() { stop(); }
+DayTimer::~DayTimer() {
+    stop();
+}
 
 Uint32 DayTimer::fire(Uint32 interval, void* param) {
     auto* shared = static_cast<Shared*>(param);

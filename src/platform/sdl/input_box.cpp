@@ -47,38 +47,45 @@ std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
         SDL_Event e;
         if (!SDL_WaitEvent(&e)) return {};
         switch (e.type) {
-            case SDL_QUIT: SDL_PushEvent(&e); return {};
-            case SDL_TEXTINPUT: {
-                const std::string typed = asUtf8(e.text.text);
-                if (field.size() + typed.size() > kMaxBytes) break;
-                field += typed;
-                say(typed);
+        case SDL_QUIT:
+            SDL_PushEvent(&e);
+            return {};
+        case SDL_TEXTINPUT: {
+            const std::string typed = asUtf8(e.text.text);
+            if (field.size() + typed.size() > kMaxBytes) break;
+            field += typed;
+            say(typed);
+            text.showEntry(title, prompt, field);
+            break;
+        }
+        case SDL_KEYDOWN:
+            switch (e.key.keysym.sym) {
+            case SDLK_RETURN:
+            case SDLK_KP_ENTER:
+                return field;
+            case SDLK_ESCAPE:
+                return {};
+            case SDLK_BACKSPACE:
+                say(dropLastCharacter(field));
                 text.showEntry(title, prompt, field);
                 break;
-            }
-            case SDL_KEYDOWN:
-                switch (e.key.keysym.sym) {
-                    case SDLK_RETURN:
-                    case SDLK_KP_ENTER: return field;
-                    case SDLK_ESCAPE: return {};
-                    case SDLK_BACKSPACE:
-                        say(dropLastCharacter(field));
-                        text.showEntry(title, prompt, field);
-                        break;
-                    case SDLK_F2: say(field); break;
-                    default: break;
-                }
-                break;
-            case SDL_WINDOWEVENT:
-                if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                    e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-                    text.showEntry(title, prompt, field);
+            case SDLK_F2:
+                say(field);
                 break;
             default:
-                // The voice's own events keep the echo speaking, whichever engine it is.
-                if (voice.handle(e)) break;
-                if (timer.isFiring(e)) timer.takeFiring(e);
                 break;
+            }
+            break;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                text.showEntry(title, prompt, field);
+            break;
+        default:
+            // The voice's own events keep the echo speaking, whichever engine it is.
+            if (voice.handle(e)) break;
+            if (timer.isFiring(e)) timer.takeFiring(e);
+            break;
         }
     }
 }

@@ -10,7 +10,9 @@
 
 namespace zelvo {
 
-Mixer::~Mixer() { close(); }
+Mixer::~Mixer() {
+    close();
+}
 
 bool Mixer::open(int buffers) {
     if (open_) close();
@@ -52,9 +54,13 @@ void Mixer::load(int buffer, const std::string& file) {
     b.chunk.reset(chunk);
 }
 
-void Mixer::setVolume(int buffer, double volume) { buffers_[slot(buffer)].volume = volume; }
+void Mixer::setVolume(int buffer, double volume) {
+    buffers_[slot(buffer)].volume = volume;
+}
 
-void Mixer::setPan(int buffer, double pan) { buffers_[slot(buffer)].pan = pan; }
+void Mixer::setPan(int buffer, double pan) {
+    buffers_[slot(buffer)].pan = pan;
+}
 
 void Mixer::play(int buffer, bool loop) {
     Buffer& b = buffers_[slot(buffer)];

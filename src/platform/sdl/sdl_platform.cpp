@@ -46,7 +46,9 @@ SdlPlatform::SdlPlatform(const std::string& title) : title_(title) {
     redraw();
 }
 
-SdlPlatform::~SdlPlatform() { endProgram(); }
+SdlPlatform::~SdlPlatform() {
+    endProgram();
+}
 
 void SdlPlatform::endProgram() {
     if (ended_) return;
@@ -102,28 +104,30 @@ void SdlPlatform::processEvents(int timeoutMs) {
 
 void SdlPlatform::dispatch(const SDL_Event& e) {
     switch (e.type) {
-        case SDL_QUIT:
-            if (events_) events_->onClose();
-            return;
-        case SDL_KEYDOWN: {
-            const int code = virtualKey(e.key.keysym);
-            if (code == 0 || (e.key.repeat && isModifierKey(code))) return;
-            if (events_) events_->onKey(code, modifierBits(e.key.keysym.mod));
-            return;
-        }
-        case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-                redraw();
-            return;
-        default:
-            if (voice_.handle(e)) return;
-            if (timer_.isFiring(e) && timer_.takeFiring(e) && events_) events_->onDayTimer();
-            return;
+    case SDL_QUIT:
+        if (events_) events_->onClose();
+        return;
+    case SDL_KEYDOWN: {
+        const int code = virtualKey(e.key.keysym);
+        if (code == 0 || (e.key.repeat && isModifierKey(code))) return;
+        if (events_) events_->onKey(code, modifierBits(e.key.keysym.mod));
+        return;
+    }
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            redraw();
+        return;
+    default:
+        if (voice_.handle(e)) return;
+        if (timer_.isFiring(e) && timer_.takeFiring(e) && events_) events_->onDayTimer();
+        return;
     }
 }
 
-long long SdlPlatform::nowMs() { return static_cast<long long>(SDL_GetTicks64()); }
+long long SdlPlatform::nowMs() {
+    return static_cast<long long>(SDL_GetTicks64());
+}
 
 std::string SdlPlatform::inputBox(const std::string& prompt, const std::string& title) {
     if (ended_ || !text_) return {};
@@ -149,7 +153,9 @@ int SdlPlatform::secondsSinceMidnight() {
     return t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec;
 }
 
-int SdlPlatform::currentYear() { return localNow().tm_year + 1900; }
+int SdlPlatform::currentYear() {
+    return localNow().tm_year + 1900;
+}
 
 void SdlPlatform::speak(const std::string& text) {
     voice_.speak(text);

@@ -32,7 +32,9 @@ SpeechChannel::SpeechChannel(Mixer& mixer, Uint32 eventType, Sint32 code) : mixe
     finishedCode = code;
 }
 
-SpeechChannel::~SpeechChannel() { close(); }
+SpeechChannel::~SpeechChannel() {
+    close();
+}
 
 void SpeechChannel::release() {
     if (!chunk_) return;

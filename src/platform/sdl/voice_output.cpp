@@ -41,7 +41,9 @@ VoiceOutput::VoiceOutput(Mixer& mixer, std::function<void(const std::string&)> s
       espeak_([type = eventType_] { post(type, kPieces); }),
       channel_(mixer, eventType_, kFinished) {}
 
-VoiceOutput::~VoiceOutput() { close(); }
+VoiceOutput::~VoiceOutput() {
+    close();
+}
 
 bool VoiceOutput::open() {
     if (closed_) return false;
@@ -75,19 +77,26 @@ void VoiceOutput::speak(const std::string& text) {
     }
 }
 
-std::string VoiceOutput::takeReport() { return route_.takeReport(); }
+std::string VoiceOutput::takeReport() {
+    return route_.takeReport();
+}
 
 bool VoiceOutput::handle(const SDL_Event& event) {
     if (eventType_ == 0 || event.type != eventType_) return false;
     if (closed_) return true;
     switch (event.user.code) {
-    case kCheck: check(); break;
+    case kCheck:
+        check();
+        break;
     case kPieces:
         check();
         takePieces();
         break;
-    case kFinished: channel_.pump(); break;
-    default: break;
+    case kFinished:
+        channel_.pump();
+        break;
+    default:
+        break;
     }
     return true;
 }

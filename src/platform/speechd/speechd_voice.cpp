@@ -184,7 +184,9 @@ void speechLoop(const std::shared_ptr<Shared>& sh) {
 
 SpeechdVoice::SpeechdVoice() : shared_(std::make_shared<Shared>()) {}
 
-SpeechdVoice::~SpeechdVoice() { close(); }
+SpeechdVoice::~SpeechdVoice() {
+    close();
+}
 
 bool SpeechdVoice::open() {
     if (thread_.joinable()) return true;
@@ -223,11 +225,12 @@ std::string SpeechdVoice::takeError() {
 
 bool SpeechdVoice::settled() {
     std::lock_guard lock(shared_->m);
-    return shared_->connected && !shared_->text && !shared_->waitingSince &&
-           shared_->error.empty();
+    return shared_->connected && !shared_->text && !shared_->waitingSince && shared_->error.empty();
 }
 
-void SpeechdVoice::close() { stop(kCloseWait); }
+void SpeechdVoice::close() {
+    stop(kCloseWait);
+}
 
 std::optional<std::string> SpeechdVoice::abandon(std::chrono::milliseconds wait) {
     std::optional<std::string> unspoken;
