@@ -130,5 +130,18 @@ TEST(Sortloans, MovesThePlayersLoansToTheFrontAndDropsPaidOffOnes) {
     EXPECT_EQ(order, "AEC");
 }
 
+TEST(GlobalKeys, SpacePausesOnlyInTheStoresMenus) {
+    for (int number = 1; number <= 16; ++number) {
+        FakeGame game;
+        game.z.s.ui.menu = number;
+        game.press(key::Space);
+        const bool toggles = (number >= 5 && number <= 9) || number == 14;
+        EXPECT_EQ(game.platform.dayTimerRunning(), toggles) << number;
+        EXPECT_EQ(game.z.s.clock.paused, toggles ? 0 : 1) << number;
+        game.press(key::Space, mod::Shift);  // Space with a modifier is no pause key
+        EXPECT_EQ(game.platform.dayTimerRunning(), toggles) << number;
+    }
+}
+
 }  // namespace
 }  // namespace zelvo
