@@ -128,6 +128,17 @@ TEST(Sortloans, MovesThePlayersLoansToTheFrontAndDropsPaidOffOnes) {
     for (int i = 1; i <= 3; ++i) order += s.loan[i].lender;
     // One backward pass: each of the player's loans jumps to the front as it is met.
     EXPECT_EQ(order, "AEC");
+
+    // Two loans of the player, one of a rival, then a new loan of the player's.
+    s.game.loancount = 4;
+    s.loan[1] = loan("P", 100, 1);
+    s.loan[2] = loan("Q", 100, 1);
+    s.loan[3] = loan("R", 100, 5);
+    s.loan[4] = loan("N", 100, 1);
+    sortloans(game.z);
+    ASSERT_EQ(s.game.loancount, 4);
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(s.loan[i].borrower, 1) << i;
+    EXPECT_EQ(s.loan[4].lender, "R");
 }
 
 TEST(GlobalKeys, SpacePausesOnlyInTheStoresMenus) {
