@@ -73,13 +73,18 @@ std::string numberline(double value) {
 }
 
 std::string writelines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string text;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
     const std::string temp = path + ".tmp";
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file) return std::strerror(errno);
-    bool ok = true;
-    for (const auto& line : lines) {
-        ok = ok && std::fputs(line.c_str(), file) >= 0 && std::fputs("\r\n", file) >= 0;
-    }
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     ok = std::fflush(file) == 0 && ok;
     int error = ok ? 0 : errno;
     ok = std::fclose(file) == 0 && ok;
