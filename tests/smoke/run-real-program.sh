@@ -1,0 +1,592 @@
+#!/usr/bin/env bash
+# Runs the real game under a virtual screen and checks its sounds, message box and exit codes.
+#
+# Usage: run-real-program.sh ZELVO_EXECUTABLE SOUNDS_FOLDER
+#
+# The game writes its files beside its executable, so each run starts from a fresh copy
+# in a temporary folder. Xvfb gives it a screen and xdotool its keys; SDL's disk audio
+# driver records everything it plays (raw signed 16-bit little-endian stereo, written at
+# the real-time pace). HOME, the XDG folders and the session bus all point into the
+# temporary folder, so the speech-dispatcher the game spawns is a private one that speaks
+# into an ALSA file sink: no user daemon, screen reader or sound card is touched.
+#
+# First run: Enter three times (New game, Setup, Begin game), Space to start the clock,
+# about four days, Space again, then SIGTERM. Second run: no sound device, so the game must
+# show its message box and end cleanly once Enter closes it.
+set -euo pipefail
+# Background jobs must stay in this shell's process group, or setsid would fork and the
+# pid kept for each game would be the wrong one.
+set +m
+
+readonly RATE=22050
+readonly BYTES_PER_FRAME=4                      # 16-bit stereo
+readonly BYTES_PER_SECOND=$((RATE * BYTES_PER_FRAME))
+readonly DAY_MS=750
+readonly DAY_SLACK_MS=200   # sounds start on mixer-buffer boundaries, about 46 ms apart
+readonly DAYS_WINDOW_S=3.2  # Space to Space: four days fall due, three are required
+readonly LEVEL_TOLERANCE_DB=1.0
+readonly DAY_VOLUME_DB=-20  # tick and tock play at -2000 hundredths of a decibel
+
+SELF=$(readlink -f "${BASH_SOURCE[0]}")
+readonly SELF
+
+die() {
+    printf 'run-real-program: %s\n' "$*" >&2
+    exit 1
+}
+
+now_ms() { date +%s%3N; }
+
+# Ends a speech-dispatcher the game spawned under RUNDIR, found by its pid file and only
+# if its command line names that folder. A daemon can hang once told to quit, hence the
+# KILL after a short wait.
+stop_speech_daemon() {
+    local rundir=$1 pidfile pid i
+    pidfile=$rundir/speech-dispatcher/pid/speech-dispatcher.pid
+    [ -f "$pidfile" ] || return 0
+    pid=$(cat "$pidfile" 2>/dev/null || true)
+    [[ "$pid" =~ ^[0-9]+$ ]] || return 0
+    tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qF -- "$rundir" || return 0
+    kill -TERM "$pid" 2>/dev/null || return 0
+    for ((i = 0; i < 20; i++)); do
+        # A daemon that ended may linger as a zombie of whoever adopted it.
+        [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null || echo Z)" = Z ] && return 0
+        sleep 0.05
+    done
+    kill -KILL "$pid" 2>/dev/null || true
+}
+
+# ---------------------------------------------------------------------------------------
+# Outside the virtual screen: the temporary folder, Xvfb, and what is kept on failure.
+
+outer_cleanup() {
+    if [ -n "${xvfb_pid:-}" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        # timeout passes the signal on to xvfb-run, Xvfb and the checks beneath them.
+        kill -TERM "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    if [ -n "${work:-}" ] && [ -d "$work" ]; then
+        local rundir
+        for rundir in "$work"/*/run; do
+            [ -d "$rundir" ] && stop_speech_daemon "$rundir"
+        done
+        rm -rf "$work"
+    fi
+}
+
+outer() {
+    [ $# -eq 2 ] || die "usage: $0 ZELVO_EXECUTABLE SOUNDS_FOLDER"
+    local zelvo=$1 sounds=$2 tool
+    [ -x "$zelvo" ] || die "no executable at $zelvo"
+    [ -d "$sounds" ] || die "no sounds folder at $sounds"
+    for tool in xvfb-run xdotool sox timeout setsid; do
+        command -v "$tool" >/dev/null || die "$tool is not installed"
+    done
+
+    local outside=${TMPDIR:-/tmp}
+    work=$(mktemp -d "$outside/zelvo-smoke.XXXXXX")
+    xvfb_pid=
+    trap outer_cleanup EXIT
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+
+    mkdir -p "$work/program" "$work/home" "$work/config/speech-dispatcher" "$work/tmp"
+    cp "$zelvo" "$work/program/zelvo"
+    cp -r "$sounds" "$work/program/sounds"
+    # speech-dispatcher's own log keeps every text it receives; its sound goes to a file.
+    cat >"$work/config/speech-dispatcher/speechd.conf" <<'EOF'
+AudioOutputMethod "alsa"
+AudioALSADevice "spdfile"
+LogLevel 5
+LogDir "default"
+EOF
+    cat >"$work/home/.asoundrc" <<EOF
+pcm.spdfile { type file; slave.pcm "null"; file "$work/tmp/speech.raw"; format "raw" }
+EOF
+
+    export HOME=$work/home
+    export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/tmp/cache XDG_DATA_HOME=$work/tmp/data
+    export XDG_RUNTIME_DIR=$work/tmp/run TMPDIR=$work/tmp
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/tmp/no-session-bus"
+    unset SPEECHD_ADDRESS SPEECHD_CMD DISPLAY XAUTHORITY WAYLAND_DISPLAY
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+    local status=0
+    timeout -k 5 45 xvfb-run -a -s "-screen 0 1024x768x24" \
+        "$SELF" --under-x "$work" "$(readlink -f "$sounds")" &
+    xvfb_pid=$!
+    wait "$xvfb_pid" || status=$?
+    xvfb_pid=
+
+    if [ "$status" -ne 0 ]; then
+        [ "$status" -eq 124 ] && echo "FAIL the checks did not finish within 45 s"
+        # Each run's folder, less the copies of the program and its sounds.
+        local keep shot
+        keep=$(mktemp -d "$outside/zelvo-smoke-failed.XXXXXX")
+        { tar -C "$work" --exclude=./program --exclude=./home --exclude=./config \
+            --exclude=./tmp --exclude='./*/zelvo' --exclude='./*/sounds' -cf - . 2>/dev/null ||
+            true; } | tar -C "$keep" -xf - 2>/dev/null || true
+        while IFS= read -r shot; do
+            echo "screenshot kept: $shot"
+        done < <(find "$keep" -name '*.png' | sort)
+        echo "logs and recordings kept in $keep"
+        echo "real-program smoke test FAILED after ${SECONDS}s"
+        exit 1
+    fi
+    echo "real-program smoke test passed in ${SECONDS}s"
+}
+
+# ---------------------------------------------------------------------------------------
+# Under the virtual screen: the two runs of the game and the checks.
+
+failures=0
+work=
+reference=
+game_dir=
+game_pid=
+game_status=
+game_log=
+
+ok() { printf 'ok   %s\n' "$*"; }
+skip() { printf 'skip %s\n' "$*"; }
+fail() {
+    printf 'FAIL %s\n' "$*"
+    failures=$((failures + 1))
+}
+
+show_game_output() {
+    [ -s "$game_log" ] || return 0
+    echo "     the game's output:"
+    tail -n 15 "$game_log" | sed 's/^/     | /'
+}
+
+# start_game NAME VAR=VALUE... starts a fresh copy of the game in the folder NAME (linked
+# to the one copy of the program and its sounds) with a private runtime folder, in a
+# session of its own: the message box child and speech modules it spawns go with it.
+start_game() {
+    local name=$1
+    shift
+    game_dir=$work/$name
+    rm -rf "$game_dir"
+    mkdir "$game_dir"
+    cp -l "$work/program/zelvo" "$game_dir/zelvo" 2>/dev/null || cp "$work/program/zelvo" "$game_dir/zelvo"
+    cp -rl "$work/program/sounds" "$game_dir/sounds" 2>/dev/null || cp -r "$work/program/sounds" "$game_dir/sounds"
+    mkdir -m 700 "$game_dir/run"
+    game_log=$game_dir/output.log
+    env XDG_RUNTIME_DIR="$game_dir/run" "$@" setsid "$game_dir/zelvo" >"$game_log" 2>&1 </dev/null &
+    game_pid=$!
+}
+
+game_alive() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
+
+# Waits up to SECONDS for the game to end and sets game_status; fails if it does not end.
+await_exit() {
+    local seconds=$1 i
+    for ((i = 0; i < seconds * 20; i++)); do
+        if ! game_alive; then
+            game_status=0
+            wait "$game_pid" || game_status=$?
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Ends what is left of the current game's session: the game itself if it hangs, a message
+# box child, speech modules.
+stop_game() {
+    [ -n "$game_pid" ] || return 0
+    kill -KILL -- "-$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+}
+
+inner_cleanup() {
+    stop_game
+    local rundir
+    for rundir in "$work"/*/run; do
+        [ -d "$rundir" ] && stop_speech_daemon "$rundir"
+    done
+}
+
+# Prints the id of the game's window once it exists (by class: the title changes). SDL
+# may replace the first window it makes when it sets up drawing, so a window found before
+# the game has opened its sound device can vanish.
+find_main_window() {
+    local limit_ms=$1 start w
+    start=$(now_ms)
+    while (($(now_ms) - start < limit_ms)); do
+        game_alive || return 1
+        w=$(xdotool search --class '^zelvo$' 2>/dev/null | head -n 1 || true)
+        if [ -n "$w" ]; then
+            echo "$w"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Prints the id of a message box: a named top-level window that is not the game's own.
+# SDL gives the box no class, and xdotool counts a window without one as matching ''.
+find_message_box() {
+    local limit_ms=$1 start w main
+    start=$(now_ms)
+    while (($(now_ms) - start < limit_ms)); do
+        game_alive || return 1
+        main=" $(xdotool search --class '^zelvo$' 2>/dev/null | tr '\n' ' ' || true) "
+        for w in $(xdotool search --classname '' 2>/dev/null || true); do
+            [[ "$main" == *" $w "* ]] && continue
+            if [ -n "$(xdotool getwindowname "$w" 2>/dev/null || true)" ]; then
+                echo "$w"
+                return 0
+            fi
+        done
+        sleep 0.05
+    done
+    return 1
+}
+
+# Waits up to LIMIT_MS for the current game's speech-dispatcher to receive TEXT.
+await_spoken() {
+    local text=$1 limit_ms=$2 start log
+    log=$game_dir/run/speech-dispatcher/log/speech-dispatcher.log
+    start=$(now_ms)
+    while (($(now_ms) - start < limit_ms)); do
+        grep -qF -- "$text" "$log" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+have_speech_dispatcher() { [ -x /usr/bin/speech-dispatcher ]; }
+
+screenshot() {
+    command -v import >/dev/null || return 0
+    import -window root "$game_dir/screen.png" 2>/dev/null || true
+}
+
+file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
+
+# Cuts bytes FROM..TO (whole frames) of the recording into OUT.
+cut_audio() {
+    local from=$1 to=$2 out=$3
+    from=$((from / BYTES_PER_FRAME * BYTES_PER_FRAME))
+    to=$((to / BYTES_PER_FRAME * BYTES_PER_FRAME))
+    dd if="$game_dir/audio.raw" of="$out" iflag=skip_bytes,count_bytes skip="$from" \
+        count="$((to - from))" bs=64K status=none
+}
+
+# Peak level of a sound file in dBFS, over all its channels.
+# Prints nothing for a file that is missing or unreadable.
+peak_db() { { sox "$1" -n stats 2>&1 || true; } | awk '/^Pk lev dB/ {print $4; exit}'; }
+
+# Lists the separate sounds in a stretch of the recording, one line each: onset in ms
+# from the stretch's start, then the left and right peaks in dBFS. A sound is a run of
+# 10 ms blocks reaching THRESHOLD_DB; 100 ms below it ends the sound.
+list_sounds() {
+    local raw=$1 threshold_db=$2
+    [ -s "$raw" ] || return 0
+    sox -t raw -r "$RATE" -e signed-integer -b 16 -c 2 -L "$raw" -t dat - |
+        awk -v rate="$RATE" -v thr_db="$threshold_db" '
+        function db(x) { return x > 0 ? 20 * log(x) / log(10) : -999 }
+        function emit() { printf "%d %.2f %.2f\n", onset * block * 1000 / rate, db(L), db(R) }
+        function endblock() {
+            if ((bl > br ? bl : br) >= thr) {
+                if (!sounding) { sounding = 1; onset = b; L = 0; R = 0 }
+                if (bl > L) L = bl
+                if (br > R) R = br
+                quiet = 0
+            } else if (sounding && ++quiet >= 10) {
+                emit(); sounding = 0
+            }
+            b++; n = 0; bl = 0; br = 0
+        }
+        BEGIN { block = 220; thr = exp(thr_db / 20 * log(10)) }
+        /^;/ { next }
+        {
+            l = $2 < 0 ? -$2 : $2; r = $3 < 0 ? -$3 : $3
+            if (l > bl) bl = l
+            if (r > br) br = r
+            if (++n == block) endblock()
+        }
+        END { if (n) endblock(); if (sounding) emit() }'
+}
+
+# Judges the sounds heard between the two presses of Space: the unpause sound at full
+# volume, then one tick or tock per day at -20 dB, centred, alternating from a tick, about
+# 750 ms apart. A day can bring an accident, which pauses the game with the pause sound at
+# full volume; no day may follow it. Prints a line per sound and "problem: ..." lines; the
+# last line is "DAYS PAUSED": the days heard, and 1 if the game paused itself.
+judge_days() {
+    local sounds=$1 window_ms=$2 tick_db tock_db unpause_db pause_db
+    tick_db=$(peak_db "$reference/game/tick.wav")
+    tock_db=$(peak_db "$reference/game/tock.wav")
+    unpause_db=$(peak_db "$reference/game/unpause.wav")
+    pause_db=$(peak_db "$reference/game/pause.wav")
+    if [ -z "$tick_db" ] || [ -z "$tock_db" ] || [ -z "$unpause_db" ] || [ -z "$pause_db" ]; then
+        echo "problem: tick, tock, pause or unpause.wav is missing from $reference/game"
+        echo "0 0"
+        return
+    fi
+    awk -v tick="$tick_db" -v tock="$tock_db" -v unpause="$unpause_db" -v pause="$pause_db" \
+        -v vol="$DAY_VOLUME_DB" -v tol="$LEVEL_TOLERANCE_DB" -v window="$window_ms" \
+        -v period="$DAY_MS" -v slack="$DAY_SLACK_MS" '
+        function abs(x) { return x < 0 ? -x : x }
+        function centred(what) {
+            if (abs(left - right) > tol)
+                printf "problem: %s at %d ms is not centred (%.1f dB left, %.1f dB right)\n", what, at, left, right
+        }
+        function ontime(what) {
+            if (abs(at - last - period) > slack)
+                printf "problem: %s at %d ms comes %d ms after the sound before it, not about %d ms\n", what, at, at - last, period
+        }
+        BEGIN {
+            tick += vol; tock += vol
+            ordered = abs(tick - tock) > 2 * tol   # tick and tock told apart by level
+            days = 0; heard = 0; paused = 0
+        }
+        {
+            at = $1; left = $2; right = $3; peak = left > right ? left : right
+            if (at > window - 150) {
+                printf "     %5d ms  cut off by the end of the recording, not judged\n", at
+                next
+            }
+            heard++
+            if (heard == 1) {
+                printf "     %5d ms  %6.1f dB  unpause (expected %.1f dB)\n", at, peak, unpause
+                if (abs(peak - unpause) > tol)
+                    print "problem: the first sound after Space is not the unpause sound at full volume"
+                centred("the unpause sound")
+                last = at
+                next
+            }
+            if (paused) {
+                printf "     %5d ms  %6.1f dB\n", at, peak
+                printf "problem: a sound at %d ms, after the game had paused itself\n", at
+                next
+            }
+            if (abs(peak - pause) <= tol && abs(left - right) <= tol && abs(at - last - period) <= slack) {
+                # An accident on this day: its tick is drowned by the pause sound.
+                printf "     %5d ms  %6.1f dB  pause: the day brought an accident\n", at, peak
+                paused = 1
+                next
+            }
+            kind = abs(peak - tick) <= tol ? "tick" : abs(peak - tock) <= tol ? "tock" : "?"
+            printf "     %5d ms  %6.1f dB left %6.1f dB right  %s\n", at, left, right, kind
+            if (kind == "?") {
+                printf "problem: a sound at %d ms peaks at %.1f dB; tick should be %.1f dB, tock %.1f dB\n", at, peak, tick, tock
+                next
+            }
+            days++
+            centred("the day sound")
+            ontime("the day sound")
+            if (ordered && kind != (days % 2 ? "tick" : "tock"))
+                printf "problem: day %d plays %s; days alternate tick, tock, starting with tick\n", days, kind
+            last = at
+        }
+        END {
+            if (heard == 0) print "problem: nothing was heard after Space"
+            if (!ordered) print "note: tick and tock peak alike, so their order is not checked"
+            print days, paused
+        }' "$sounds"
+}
+
+# One game with the clock running: the menus, Space, about four days, Space, SIGTERM.
+# Returns 2 when an accident paused the game before three days had passed, so that the
+# clock could not be judged.
+days_attempt() {
+    start_game days SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/days/audio.raw"
+    local t0 win
+    t0=$(now_ms)
+    if ! win=$(find_main_window 15000); then
+        if game_alive; then fail "no game window appeared within 15 s"; else fail "the game ended before its window appeared"; fi
+        show_game_output
+        return 1
+    fi
+    ok "window: found by its class after $(($(now_ms) - t0)) ms"
+
+    if have_speech_dispatcher; then
+        if await_spoken "Welcome to Zelvo, version 1.1, by Tarvik.  Main menu." 8000; then
+            ok "voice: speech-dispatcher received the welcome"
+        else
+            fail "voice: speech-dispatcher never received the welcome"
+        fi
+    else
+        skip "voice: speech-dispatcher is not installed"
+    fi
+
+    # Once the sound device is open the window is the one that stays.
+    local i=0
+    while [ "$(file_size "$game_dir/audio.raw")" -eq 0 ] && ((i++ < 50)); do sleep 0.1; done
+    if ! win=$(find_main_window 5000); then
+        fail "the game's window went away"
+        show_game_output
+        return 1
+    fi
+
+    # New game, Setup, then Begin game (Enter straight away on a freshly opened Setup).
+    local key
+    for key in Return Return Return; do
+        xdotool key --window "$win" "$key" || fail "xdotool could not send $key"
+        sleep 0.3
+    done
+    sleep 0.5
+
+    local before after t_start t_end
+    before=$(file_size "$game_dir/audio.raw")
+    t_start=$(now_ms)
+    xdotool key --window "$win" space || fail "xdotool could not send Space"
+    sleep "$DAYS_WINDOW_S"
+    after=$(file_size "$game_dir/audio.raw")
+    t_end=$(now_ms)
+    xdotool key --window "$win" space || fail "xdotool could not send Space"
+    sleep 0.3
+    screenshot
+
+    kill -TERM "$game_pid" 2>/dev/null || true
+    if await_exit 5; then
+        if [ "$game_status" -eq 0 ]; then
+            ok "exit: SIGTERM ended the game with status 0"
+        else
+            fail "exit: SIGTERM ended the game with status $game_status"
+            show_game_output
+        fi
+    else
+        fail "exit: the game was still running 5 s after SIGTERM"
+        show_game_output
+    fi
+    stop_game
+    stop_speech_daemon "$game_dir/run"
+
+    # The recording up to the first Space holds the menu clicks; the stretch between the
+    # two presses holds the days.
+    local floor_db threshold_db menu_sounds
+    floor_db=$(awk -v a="$(peak_db "$reference/game/tick.wav")" -v b="$(peak_db "$reference/game/tock.wav")" \
+        'BEGIN { print (a < b ? a : b) }')
+    threshold_db=$(awk -v f="${floor_db:--40}" -v v="$DAY_VOLUME_DB" 'BEGIN { print f + v - 12 }')
+    cut_audio 0 "$before" "$game_dir/menus.raw"
+    menu_sounds=$(list_sounds "$game_dir/menus.raw" "$threshold_db" | wc -l)
+    if [ "$menu_sounds" -ge 2 ]; then
+        ok "sound: $menu_sounds menu clicks were played while Enter was pressed"
+    else
+        fail "sound: $menu_sounds sounds before Space, expected the clicks of two Enter presses (did the keys reach the game?)"
+    fi
+
+    local bytes wall_ms ratio
+    bytes=$((after - before))
+    wall_ms=$((t_end - t_start))
+    ratio=$(awk -v b="$bytes" -v ms="$wall_ms" -v bps="$BYTES_PER_SECOND" 'BEGIN { printf "%.2f", b / (ms * bps / 1000) }')
+    if awk -v r="$ratio" 'BEGIN { exit !(r >= 0.7 && r <= 1.2) }'; then
+        ok "recording: $bytes bytes in $wall_ms ms, ${ratio}x the real-time pace of $RATE Hz stereo"
+    else
+        fail "recording: $bytes bytes in $wall_ms ms is ${ratio}x the pace of $RATE Hz 16-bit stereo; the analysis below assumes it"
+    fi
+
+    cut_audio "$before" "$after" "$game_dir/days.raw"
+    list_sounds "$game_dir/days.raw" "$threshold_db" >"$game_dir/days-sounds.txt"
+    local window_ms verdict last days paused problems
+    window_ms=$((bytes * 1000 / BYTES_PER_SECOND))
+    verdict=$(judge_days "$game_dir/days-sounds.txt" "$window_ms")
+    last=$(tail -n 1 <<<"$verdict")
+    read -r days paused <<<"$last"
+    [[ "${days:-}" =~ ^[0-9]+$ ]] || days=0
+    [[ "${paused:-}" =~ ^[01]$ ]] || paused=0
+    problems=$(grep -c '^problem:' <<<"$verdict" || true)
+    if [ "$problems" -eq 0 ] && [ "$days" -ge 3 ]; then
+        ok "days: unpause, then $days days ticking and tocking at $DAY_VOLUME_DB dB, centred, about $DAY_MS ms apart"
+        grep '^note:' <<<"$verdict" | sed 's/^/     /' || true
+        return 0
+    fi
+    if [ "$problems" -eq 0 ] && [ "$paused" -eq 1 ]; then
+        echo "     an accident paused the game after $days day(s); the clock cannot be judged from this game"
+        return 2
+    fi
+    fail "days: the sounds after Space are not those of a running clock:"
+    [ "$days" -ge 3 ] || echo "     only $days day sounds in the ${window_ms} ms after Space; at least 3 were due"
+    sed '$d' <<<"$verdict"
+    return 1
+}
+
+# The first run, again with a new game when an accident (about one day in a hundred)
+# paused the last one too early.
+run_days() {
+    local attempt result
+    for attempt in 1 2 3; do
+        if [ "$attempt" -eq 1 ]; then
+            echo "-- a game with the day clock running"
+        else
+            echo "-- a game with the day clock running, again (attempt $attempt)"
+        fi
+        result=0
+        days_attempt || result=$?
+        [ "$result" -eq 2 ] || return 0
+    done
+    fail "days: an accident paused the game within three days in each of 3 games"
+}
+
+# The second run: no sound device. The game explains in a message box, and ends once the
+# box is closed.
+run_no_device() {
+    echo "-- no sound device"
+    start_game no-device SDL_AUDIODRIVER=no-such-driver
+    local box name
+    if ! find_main_window 15000 >/dev/null; then
+        fail "no game window appeared within 15 s"
+        show_game_output
+        return
+    fi
+    if ! box=$(find_message_box 10000); then
+        if game_alive; then
+            fail "message box: none appeared within 10 s"
+        elif grep -qF "Unable to start DirectSound" "$game_log"; then
+            fail "message box: SDL could not show it; the game printed its text instead and ended"
+        else
+            fail "message box: the game ended without showing one"
+        fi
+        show_game_output
+        return
+    fi
+    name=$(xdotool getwindowname "$box" 2>/dev/null || true)
+    ok "message box: shown, titled \"$name\""
+
+    screenshot
+
+    xdotool key --window "$box" Return || fail "xdotool could not send Return to the message box"
+    if await_exit 5; then
+        if [ "$game_status" -eq 0 ]; then
+            ok "exit: Enter closed the box and the game ended with status 0"
+        else
+            fail "exit: the game ended with status $game_status after the box was closed"
+            show_game_output
+        fi
+    else
+        fail "exit: the game was still running 5 s after Enter on its message box"
+        show_game_output
+    fi
+    stop_game
+    stop_speech_daemon "$game_dir/run"
+}
+
+# WORK is the temporary folder; REFERENCE the sounds folder the game's copy was made from,
+# whose files give the levels the recording is held to.
+inner() {
+    work=$1
+    reference=$2
+    trap inner_cleanup EXIT
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    run_days
+    run_no_device
+    [ "$failures" -eq 0 ]
+}
+
+if [ "${1:-}" = "--under-x" ]; then
+    shift
+    inner "$@"
+else
+    outer "$@"
+fi
