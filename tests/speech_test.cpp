@@ -26,6 +26,15 @@ TEST(Splitlines, WrapsByTheWindowWidth) {
     EXPECT_EQ(lines[1].substr(0, 3), "345");  // character 44
     EXPECT_EQ(lines[2].substr(0, 3), "678");  // character 87
 
+    // 42.86 characters a line: now and then a line is 42 long, and nothing is shown twice.
+    std::string letters;
+    for (int i = 0; i < 300; ++i) letters += static_cast<char>('a' + i % 26);
+    lines = splitlines(letters, 800);
+    std::string joined;
+    for (const auto& line : lines) joined += line;
+    EXPECT_EQ(joined, letters);
+    EXPECT_EQ(lines[3].size(), 42u);  // characters 130 to 171; line 4 starts at 172
+
     // The empty text is still one (empty) line: the window is cleared.
     EXPECT_EQ(splitlines("", 800), Lines{""});
     // A text of exactly one line's worth gets an empty second line, as the rule counts.

@@ -65,14 +65,16 @@ void changetitle(Zelvo& z, const std::string& text) {
 std::vector<std::string> splitlines(const std::string& text, int width) {
     const double w = width / 28.0 * 1.5;
     auto starts = charstarts(text);
-    std::vector<std::string> lines;
     if (w <= 0) return {text};
     const double len = static_cast<double>(starts.size());
-    const long long linelength = static_cast<long long>(std::nearbyint(w));
-    for (long long k = 0; static_cast<double>(k) <= len / w; ++k) {
-        long long start = static_cast<long long>(std::nearbyint(1 + w * static_cast<double>(k)));
-        lines.push_back(mid(text, starts, start, linelength));
-    }
+    // Line k starts at character N(1 + w k) and runs up to where line k + 1 starts, so that
+    // no character is shown twice or left out when w is not a whole number.
+    auto start = [&](long long k) {
+        return static_cast<long long>(std::nearbyint(1 + w * static_cast<double>(k)));
+    };
+    std::vector<std::string> lines;
+    for (long long k = 0; static_cast<double>(k) <= len / w; ++k)
+        lines.push_back(mid(text, starts, start(k), start(k + 1) - start(k)));
     return lines;
 }
 

@@ -138,10 +138,32 @@ std::string SdlPlatform::inputBox(const std::string& prompt, const std::string& 
     return runInputBox(*text_, voice_, timer_, prompt, title);
 }
 
+namespace {
+
+// SDL shows a message box's text on one line unless it holds line breaks: break it at the
+// last blank before each `width` characters so that it fits a screen.
+std::string wrapped(const std::string& text, std::size_t width) {
+    std::string result;
+    std::size_t linestart = 0, lastblank = std::string::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        result.push_back(text[i]);
+        if (text[i] == ' ') lastblank = result.size() - 1;
+        if (result.size() - linestart > width && lastblank != std::string::npos &&
+            lastblank > linestart) {
+            result[lastblank] = '\n';
+            linestart = lastblank + 1;
+            lastblank = std::string::npos;
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
 void SdlPlatform::messageBox(const std::string& text) {
     // Nobody can read the box's window by ear, so it is spoken as well.
     voice_.speak(text);
-    const std::string utf8 = asUtf8(text);
+    const std::string utf8 = asUtf8(wrapped(text, 60));
     if (ended_ || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, asUtf8(title_).c_str(),
                                            utf8.c_str(), window_) != 0)
         std::fprintf(stderr, "%s\n", utf8.c_str());
