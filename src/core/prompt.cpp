@@ -20,4 +20,16 @@ std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& t
     }
 }
 
+bool askforname(Zelvo& z, std::string& field, const std::string& prompt, const std::string& title,
+                const std::string& confirmation) {
+    const std::string name = askfortext(z, prompt, title);
+    if (name.empty()) {
+        sayit(z, "Canceled.");
+        return false;
+    }
+    field = name;
+    sayit(z, confirmation + name + ".");
+    return true;
+}
+
 }  // namespace zelvo

@@ -10,4 +10,10 @@ struct Zelvo;
 // Asks for a text; empty means the player cancelled (callers then speak "Canceled.").
 std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& title);
 
+// Asks for a new name for `field`: a blank answer speaks "Canceled." and changes nothing;
+// otherwise the name is taken exactly as typed and `confirmation` + name + "." is spoken.
+// True when the name changed.
+bool askforname(Zelvo& z, std::string& field, const std::string& prompt, const std::string& title,
+                const std::string& confirmation);
+
 }  // namespace zelvo

@@ -33,19 +33,6 @@ const char* const kDifficultyChanged[] = {"Difficulty changed to Easy mode.",
                                           "Difficulty changed to Normal mode.",
                                           "Difficulty changed to Hard mode."};
 
-// Asks for a new name; a blank answer leaves the old one.
-void rename(Zelvo& z, std::string& field, const char* prompt, const char* title,
-            const char* confirmation) {
-    std::string name = askfortext(z, prompt, title);
-    if (name.empty()) {
-        sayit(z, "Canceled.");
-        return;
-    }
-    field = name;
-    sayit(z, confirmation + name + ".");
-    saveprogress(z);
-}
-
 void speakitem(Zelvo& z, int position) {
     const Store& human = z.s.human();
     switch (position) {
@@ -69,12 +56,14 @@ void act(Zelvo& z, int position) {
     Store& human = z.s.human();
     switch (position) {
     case 1:
-        rename(z, human.ownername, "Enter your name, or leave blank to cancel.", "Set your name",
-               "Name set to ");
+        if (askforname(z, human.ownername, "Enter your name, or leave blank to cancel.",
+                       "Set your name", "Name set to "))
+            saveprogress(z);
         break;
     case 2:
-        rename(z, human.storename, "Enter your store's name, or leave blank to cancel.",
-               "Set store name", "Store name set to ");
+        if (askforname(z, human.storename, "Enter your store's name, or leave blank to cancel.",
+                       "Set store name", "Store name set to "))
+            saveprogress(z);
         break;
     case 3: {
         int& difficulty = z.s.game.difficulty;

@@ -3,13 +3,25 @@
 
 namespace zelvo {
 
+namespace {
+
+constexpr const char* kOwners[] = {"", "Player", "Dorrin", "Dezerudi", "Vavudez", "Vozir"};
+constexpr const char* kStores[] = {"",       "Zelvo",       "Kai Mart",
+                                   "Neptco", "Monkey Barn", "White Divils"};
+
+}  // namespace
+
+const char* defaultownername(int slot) {
+    return slot >= 1 && slot <= 5 ? kOwners[slot] : "";
+}
+const char* defaultstorename(int slot) {
+    return slot >= 1 && slot <= 5 ? kStores[slot] : "";
+}
+
 void setdefaultnames(GameState& s) {
-    static const char* const owners[] = {"", "Player", "Dorrin", "Dezerudi", "Vavudez", "Vozir"};
-    static const char* const stores[] = {"",       "Zelvo",       "Kai Mart",
-                                         "Neptco", "Monkey Barn", "White Divils"};
     for (int slot = 1; slot <= 5; ++slot) {
-        s.store[slot].ownername = owners[slot];
-        s.store[slot].storename = stores[slot];
+        s.store[slot].ownername = defaultownername(slot);
+        s.store[slot].storename = defaultstorename(slot);
     }
     s.listcount = 0;
 }

@@ -149,5 +149,8 @@ struct GameState {
 
 // The names the stores carry until the preferences file says otherwise.
 void setdefaultnames(GameState& s);
+// The default owner and store names of slot 1 to 5.
+const char* defaultownername(int slot);
+const char* defaultstorename(int slot);
 
 }  // namespace zelvo
