@@ -15,6 +15,7 @@
 #include "sim/accidents.h"
 #include "sim/customers.h"
 #include "sim/payments.h"
+#include "sim/playersounds.h"
 #include "sim/workforce.h"
 #include "sound/sound.h"
 #include "speech/money.h"
@@ -53,10 +54,7 @@ void newmonth(GameState& s) {
 
 void payday(Zelvo& z) {
     payroll(z);
-    const int k = static_cast<int>(Int(z.rng.draw() * 2)) + 1;
-    const double pan = -(Int(z.rng.draw() * 4000) + 1000);
-    makesound(z, "\\sounds\\game\\coin" + std::to_string(k) + ".wav", -1000, pan, 0, -1);
-    hold(z, 0.1);
+    coinsound(z, "coin");
     savegame(z, "lastsave");
 }
 

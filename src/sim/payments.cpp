@@ -10,24 +10,12 @@
 #include "core/numbers.h"
 #include "core/zelvo.h"
 #include "reports/gameend.h"
+#include "sim/playersounds.h"
 #include "sound/sound.h"
 
 namespace zelvo {
 
 namespace {
-
-void alarm(Zelvo& z) {
-    const double pan = -(Int(z.rng.draw() * 4000) + 1000);
-    makesound(z, "\\sounds\\game\\alarm.wav", 0, pan, 0, -1);
-    hold(z, 0.1);
-}
-
-void paymentsound(Zelvo& z) {
-    const int k = static_cast<int>(Int(z.rng.draw() * 2)) + 1;
-    const double pan = -(Int(z.rng.draw() * 4000) + 1000);
-    makesound(z, "\\sounds\\game\\coins" + std::to_string(k) + ".wav", -1000, pan, 0, -1);
-    hold(z, 0.1);
-}
 
 void log2(Zelvo& z, int store, const std::string& line) {
     if (z.s.game.debugmode == 1 && store == 2) addlog(z, line);
@@ -53,7 +41,7 @@ void paybills(Zelvo& z) {
             store.billsmonthslate += 1;
             log2(z, p, "Behind on bills");
             store.creditrating = std::max(50, store.creditrating - 20);
-            if (human) alarm(z);
+            if (human) alarmsound(z);
             if (store.billsmonthslate >= 3) bankrupt(z, p);
         }
         if (store.money >= due) {
@@ -63,7 +51,7 @@ void paybills(Zelvo& z) {
             if (store.creditrating < 800) store.creditrating += 1;
             store.billsmonthslate = 0;
             log2(z, p, "Caught up on bills");
-            if (human) paymentsound(z);
+            if (human) coinsound(z, "coins");
         }
     }
 }
@@ -86,7 +74,7 @@ void payloans(Zelvo& z) {
             loan.monthslate += 1;
             log2(z, b, "Behind on loan #" + std::to_string(i));
             store.creditrating = std::max(50, store.creditrating - 30);
-            if (human) alarm(z);
+            if (human) alarmsound(z);
             if (loan.monthslate >= 3) bankrupt(z, b);
         }
         if (store.money >= pay) {
@@ -100,7 +88,7 @@ void payloans(Zelvo& z) {
             if (loan.principal + loan.interest <= 0) log2(z, b, "Paid off a loan!");
             loan.monthslate = 0;
             log2(z, b, "Caught up on loan #" + std::to_string(i));
-            if (human) paymentsound(z);
+            if (human) coinsound(z, "coins");
         }
     }
 }

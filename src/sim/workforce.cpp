@@ -11,7 +11,7 @@
 #include "core/diagnostics.h"
 #include "core/numbers.h"
 #include "core/zelvo.h"
-#include "sound/sound.h"
+#include "sim/playersounds.h"
 #include "speech/money.h"
 #include "speech/speech.h"
 
@@ -98,11 +98,7 @@ void payroll(Zelvo& z) {
         if (z.s.game.debugmode == 1 && p == 2) addlog(z, "Paying the workers $" + numtext(pay));
         if (store.money < 0) {
             store.creditrating = std::max(50, store.creditrating - 10);
-            if (p == s.game.humanslot) {
-                const double pan = -(Int(z.rng.draw() * 4000) + 1000);
-                makesound(z, "\\sounds\\game\\alarm.wav", 0, pan, 0, -1);
-                hold(z, 0.1);
-            }
+            if (p == s.game.humanslot) alarmsound(z);
         }
     }
 }

@@ -111,26 +111,32 @@ void setsound(Zelvo& z, int buffer, const std::string& tempm) {
     }
 }
 
-void setvol(Zelvo& z, int buffer, double w) {
+namespace {
+
+// setvol and setpan: rounded to 2 decimals; out of range, or an empty buffer, is ignored.
+template <class Set>
+void setbuffer(Zelvo& z, int buffer, double w, double low, double high, const char* operation,
+               Set set) {
     w = roundeven(w, 2);
-    if (w < -5000 || w > 0) return;
+    if (w < low || w > high) return;
     if (!loadedbuffers(z)[static_cast<std::size_t>(buffer)]) return;
     try {
-        z.platform.setSoundVolume(buffer, w);
+        set(w);
     } catch (const std::exception& e) {
-        debuglog(z, std::string("error in setvol: ") + e.what());
+        debuglog(z, std::string("error in ") + operation + ": " + e.what());
     }
 }
 
+}  // namespace
+
+void setvol(Zelvo& z, int buffer, double w) {
+    setbuffer(z, buffer, w, -5000, 0, "setvol",
+              [&](double v) { z.platform.setSoundVolume(buffer, v); });
+}
+
 void setpan(Zelvo& z, int buffer, double w) {
-    w = roundeven(w, 2);
-    if (w < -10000 || w > 10000) return;
-    if (!loadedbuffers(z)[static_cast<std::size_t>(buffer)]) return;
-    try {
-        z.platform.setSoundPan(buffer, w);
-    } catch (const std::exception& e) {
-        debuglog(z, std::string("error in setpan: ") + e.what());
-    }
+    setbuffer(z, buffer, w, -10000, 10000, "setpan",
+              [&](double p) { z.platform.setSoundPan(buffer, p); });
 }
 
 void makesound(Zelvo& z, const std::string& flock, double tempv, double tempp, int temploop,

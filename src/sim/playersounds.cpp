@@ -1,0 +1,34 @@
+// Alarms and coins: placed at random on the left, each followed by a short wait.
+#include "sim/playersounds.h"
+
+#include <string>
+
+#include "core/clock.h"
+#include "core/numbers.h"
+#include "core/zelvo.h"
+#include "sound/sound.h"
+
+namespace zelvo {
+
+namespace {
+
+double leftpan(Zelvo& z) {
+    return -(Int(z.rng.draw() * 4000) + 1000);
+}
+
+}  // namespace
+
+void alarmsound(Zelvo& z) {
+    makesound(z, "\\sounds\\game\\alarm.wav", 0, leftpan(z), 0, -1);
+    hold(z, 0.1);
+}
+
+void coinsound(Zelvo& z, const char* coins) {
+    const int k = static_cast<int>(Int(z.rng.draw() * 2)) + 1;
+    const double pan = leftpan(z);
+    makesound(z, std::string("\\sounds\\game\\") + coins + std::to_string(k) + ".wav", -1000, pan,
+              0, -1);
+    hold(z, 0.1);
+}
+
+}  // namespace zelvo
