@@ -2,8 +2,10 @@
 // whole idle game.
 #include <gtest/gtest.h>
 
+#include "core/clock.h"
 #include "core/keys.h"
 #include "core/menus.h"
+#include "core/startup.h"
 #include "platform/headless/runner.h"
 #include "sim/day.h"
 #include "support/fake_game.h"
@@ -83,6 +85,36 @@ TEST(Day, AnAutosaveThatFailsSaysSoAndTheDayGoesOn) {
     for (const auto& line : game.take()) told = told || line == "say: Error saving game.";
     EXPECT_TRUE(told);
     EXPECT_FALSE(std::filesystem::exists(game.folder.file("lastsave")));
+}
+
+// A machine whose clock falls due again in every wait, as a slow day would make it.
+class ImpatientClock : public HeadlessPlatform {
+public:
+    using HeadlessPlatform::HeadlessPlatform;
+    void processEvents(int timeoutMs) override {
+        HeadlessPlatform::processEvents(timeoutMs);
+        ++waits;
+        if (dayTimerRunning() && events()) events()->onDayTimer();
+    }
+    int waits = 0;
+};
+
+TEST(Day, ATickDuringADayNeverStartsASecondDay) {
+    testing::TempFolder folder;
+    std::ostringstream out;
+    ImpatientClock platform(out, "title", {1, 2030});
+    Zelvo z(platform, folder.path().string());
+    Form_Load(z);
+    z.s.ui.menu = menu::Store;
+    z.s.clock.paused = 0;
+    z.s.calendar.paycounter = 6;  // payday: the coin and its wait
+    platform.startDayTimer(kDayPeriodMs);
+    Timer1_Timer(z);
+    EXPECT_GT(platform.waits, 0);
+    EXPECT_EQ(z.daysprocessed, 1);
+    EXPECT_EQ(z.s.calendar.day, 2);
+    Timer1_Timer(z);  // the next tick after the day has ended runs the next day
+    EXPECT_EQ(z.daysprocessed, 2);
 }
 
 // Plays a whole game with an idle player, month after month, as far as it goes.
