@@ -2,8 +2,6 @@
 // warehouse stock, one value a line.
 #include "persist/savegame.h"
 
-#include <filesystem>
-
 #include "core/diagnostics.h"
 #include "core/zelvo.h"
 #include "persist/textfile.h"
@@ -111,13 +109,12 @@ std::vector<std::string> savelines(const GameState& s) {
     return std::move(out.lines());
 }
 
-// A save stays a plain file in the program's folder: no folders, no way out of it.
+}  // namespace
+
 bool plainname(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
 }
-
-}  // namespace
 
 void savegame(Zelvo& z, const std::string& tempm) {
     if (!plainname(tempm)) {
@@ -134,16 +131,6 @@ void savegame(Zelvo& z, const std::string& tempm) {
     if (tempm == "lastsave") return;
     sayit(z, "Game saved.");
     makesound(z, "\\sounds\\game\\saved.wav", 0, 0, 0, -1);
-}
-
-// Reading saved games is not built yet: the player is told plainly that nothing was loaded.
-void loadgame(Zelvo& z, const std::string& tempm) {
-    std::error_code ec;
-    if (!plainname(tempm) || !std::filesystem::is_regular_file(folderfile(z, tempm), ec)) {
-        sayit(z, "File not found.");
-        return;
-    }
-    sayit(z, "Error loading game.");
 }
 
 }  // namespace zelvo
