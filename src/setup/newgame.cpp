@@ -170,16 +170,6 @@ void buildcatalogue(Zelvo& z) {
     }
 }
 
-void clearstatements(GameState& s) {
-    for (int slot = 1; slot <= 5; ++slot) {
-        Store& store = s.store[slot];
-        store.monthstartmoney = store.money;
-        store.researchspent = store.billspaid = store.wagespaid = store.loanpaid = 0;
-        store.loaninterest = store.extrasspent = store.medicalspent = 0;
-        for (int i = 1; i <= s.game.itemcount; ++i) s.storeitem[slot][i] = StoreItem{};
-    }
-}
-
 }  // namespace
 
 void startusout(Zelvo& z) {
@@ -188,7 +178,7 @@ void startusout(Zelvo& z) {
     setupstores(z, kDifficulty[difficulty - 1]);
     buildcatalogue(z);
     choosecarrieditems(z);
-    clearstatements(z.s);
+    startmonthfigures(z.s);
 }
 
 }  // namespace zelvo

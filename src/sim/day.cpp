@@ -42,16 +42,6 @@ void advancecalendar(Calendar& calendar) {
     }
 }
 
-void newmonth(GameState& s) {
-    for (int p = 1; p <= s.game.playercount; ++p) {
-        Store& store = s.store[p];
-        store.monthstartmoney = store.money;
-        store.researchspent = store.billspaid = store.wagespaid = store.loanpaid = 0;
-        store.loaninterest = store.extrasspent = store.medicalspent = 0;
-        for (int i = 1; i <= s.game.itemcount; ++i) s.storeitem[p][i] = StoreItem{};
-    }
-}
-
 void payday(Zelvo& z) {
     payroll(z);
     coinsound(z, "coin");
@@ -73,7 +63,7 @@ void processday(Zelvo& z) {
                       std::to_string(2015 + s.calendar.year) + "================");
         addlog(z, s.store[2].ownername + " starting money $" + numtext(s.store[2].money));
     }
-    if (s.calendar.day == 1) newmonth(s);
+    if (s.calendar.day == 1) startmonthfigures(s);
     for (int i = 1; i <= s.game.itemcount; ++i) spinwheel(z, i);
     moveworkers(z);
     countcustomers(z);

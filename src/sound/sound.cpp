@@ -142,7 +142,8 @@ void setpan(Zelvo& z, int buffer, double w) {
 void makesound(Zelvo& z, const std::string& flock, double tempv, double tempp, int temploop,
                int bufferindex) {
     if (z.s.game.debugmode == 1) return;
-    if (soundrelativepath(flock).empty()) return;
+    const std::string relative = soundrelativepath(flock);
+    if (relative.empty()) return;
     if (bufferindex == -1) {
         z.sound.nextbuffer += 1;
         if (z.sound.nextbuffer > z.sound.lastbuffer) z.sound.nextbuffer = 1;
@@ -150,11 +151,11 @@ void makesound(Zelvo& z, const std::string& flock, double tempv, double tempp, i
         bufferindex = z.sound.nextbuffer;
     }
     if (bufferindex < 0 || bufferindex > z.sound.lastbuffer) return;
-    setsound(z, bufferindex, flock);
+    setsound(z, bufferindex, relative);
     setvol(z, bufferindex, tempv);
     setpan(z, bufferindex, tempp);
     try {
-        z.platform.playSound(bufferindex, temploop != 0, soundrelativepath(flock), tempv, tempp);
+        z.platform.playSound(bufferindex, temploop != 0, relative, tempv, tempp);
     } catch (const std::exception& e) {
         debuglog(z, std::string("error in makesound: ") + e.what());
     }

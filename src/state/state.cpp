@@ -26,4 +26,14 @@ void setdefaultnames(GameState& s) {
     s.listcount = 0;
 }
 
+void startmonthfigures(GameState& s) {
+    for (int p = 1; p <= s.game.playercount; ++p) {
+        Store& store = s.store[p];
+        store.monthstartmoney = store.money;
+        store.researchspent = store.billspaid = store.wagespaid = store.loanpaid = 0;
+        store.loaninterest = store.extrasspent = store.medicalspent = 0;
+        for (int i = 1; i <= s.game.itemcount; ++i) s.storeitem[p][i] = StoreItem{};
+    }
+}
+
 }  // namespace zelvo

@@ -149,6 +149,9 @@ struct GameState {
 
 // The names the stores carry until the preferences file says otherwise.
 void setdefaultnames(GameState& s);
+// Opens the month's figures of every store: its cash as the opening balance, every
+// statement sum and every item's figures back to 0.
+void startmonthfigures(GameState& s);
 // The default owner and store names of slot 1 to 5.
 const char* defaultownername(int slot);
 const char* defaultstorename(int slot);
