@@ -1,21 +1,30 @@
-# make play: install what is missing, build, start the game.
-# make test: install what is missing, build, run every test, then again under
+# make play: install what is missing, build the game, start it.
+# make test: install what is missing, build everything, run every test, then again under
 #            AddressSanitizer and UndefinedBehaviorSanitizer.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# The player's games, settings and statements: outside the build, so cleaning it loses none.
+PLAYDIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/zelvo
+# What playing needs: the game, its sounds, and the headless runner beside it.
+GAME_TARGETS = zelvo zelvo-headless sounds
 
-.PHONY: play test build deps clean
+.PHONY: play test build configure clean
 
-deps:
-	@scripts/install-deps
-
-build: deps
+configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(BUILD) -j$(JOBS)
 
-play: build
-	cd $(BUILD) && ./zelvo
+play:
+	@scripts/install-deps --play
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j$(JOBS) --target $(GAME_TARGETS)
+	@scripts/keep-old-games $(BUILD) "$(PLAYDIR)"
+	$(BUILD)/zelvo --dir "$(PLAYDIR)"
+
+build:
+	@scripts/install-deps
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j$(JOBS)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
@@ -23,5 +32,6 @@ test: build
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The build folders only: the player's folder is never touched.
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

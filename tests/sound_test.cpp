@@ -104,6 +104,18 @@ TEST(Makesound, MissingFilesAreLoggedAndTheBufferKeepsItsSound) {
               "File is missing: " + game.folder.path().string() + "/sounds/game/nothere.wav\r\n");
 }
 
+TEST(Makesound, SoundsComeFromTheProgramWhenThePlayersFilesLiveElsewhere) {
+    SoundGame game;  // the program's folder, with its sounds
+    testing::TempFolder player;
+    game.z.folder = player.path().string();
+    makesound(game.z, "\\sounds\\game\\tick.wav", 0, 0, 0, -1);
+    makesound(game.z, "\\sounds\\game\\nothere.wav", 0, 0, 0, -1);
+    const std::string root = game.folder.path().string();
+    EXPECT_EQ(game.platform.loads, Lines{"2 " + root + "/sounds/game/tick.wav"});
+    EXPECT_EQ(player.read("debuglog.txt"),
+              "File is missing: " + root + "/sounds/game/nothere.wav\r\n");
+}
+
 TEST(Makesound, ABlankPathOrDebugModeDoesNothing) {
     SoundGame game;
     std::filesystem::remove(game.folder.file("debuglog.txt"));

@@ -6,14 +6,17 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "core/startup.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {
 
-// The folder the executable is in: the sounds and the player's files live beside it.
+// The folder the executable is in: the game's sounds live beside it, and so do the
+// player's files unless --dir names another folder for them.
 std::string programFolder() {
     char* base = SDL_GetBasePath();
     if (!base) return ".";
@@ -22,12 +25,46 @@ std::string programFolder() {
     return folder;
 }
 
+int usage(const std::string& problem) {
+    std::fprintf(stderr, "zelvo: %s\nusage: zelvo [--dir FOLDER]\n", problem.c_str());
+    return 2;
+}
+
+// Makes the player's folder on the first start; false, with the reason, when it cannot be
+// had as a folder.
+bool playerFolder(const std::string& dir, std::string& problem) {
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (std::filesystem::is_directory(dir, ec)) return true;
+    problem = "the folder for your games, " + dir + ", cannot be made" +
+              (ec ? ": " + ec.message() : ": a file of that name is in the way");
+    return false;
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    std::string dir;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--dir" && i + 1 < argc && argv[i + 1][0] != '\0') {
+            dir = argv[++i];
+        } else if (arg == "--dir") {
+            return usage("--dir needs a folder");
+        } else {
+            return usage("unknown argument " + arg);
+        }
+    }
+    std::string problem;
+    if (!dir.empty() && !playerFolder(dir, problem)) {
+        std::fprintf(stderr, "zelvo: %s\n", problem.c_str());
+        return 1;
+    }
     try {
         zelvo::SdlPlatform platform("Zelvo");
-        zelvo::Zelvo z(platform, programFolder());
+        const std::string program = programFolder();
+        zelvo::Zelvo z(platform, dir.empty() ? program : dir);
+        z.soundfolder = program;
         platform.setTitle(zelvo::windowtitle(z));
         try {
             zelvo::Form_Load(z);

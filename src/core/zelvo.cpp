@@ -17,7 +17,11 @@ void GameEvents::onClose() {
 }
 
 Zelvo::Zelvo(Platform& p, std::string dir)
-    : platform(p), folder(std::move(dir)), state(std::make_unique<GameState>()), s(*state) {
+    : platform(p),
+      folder(std::move(dir)),
+      soundfolder(folder),
+      state(std::make_unique<GameState>()),
+      s(*state) {
     platform.setEvents(&events);
 }
 

@@ -39,7 +39,10 @@ struct Zelvo {
     Zelvo& operator=(const Zelvo&) = delete;
 
     Platform& platform;
-    std::string folder;  // the program's folder; every file the game uses lives below it
+    std::string folder;  // the player's folder: saves, preferences, statements, item lists
+    // Where the game's own sounds/ folder is; the player's folder unless the program was
+    // told to keep the player's files apart from itself.
+    std::string soundfolder;
     std::unique_ptr<GameState> state;
     GameState& s;
     Sound sound;

@@ -96,8 +96,8 @@ bool startsound(Zelvo& z) {
 void setsound(Zelvo& z, int buffer, const std::string& tempm) {
     const std::string relative = soundrelativepath(tempm);
     if (relative.empty()) return;
-    const std::string shown = folderfile(z, relative);
-    fs::path file = findfile(z.folder, relative);
+    const std::string shown = (fs::path(z.soundfolder) / relative).string();
+    fs::path file = findfile(z.soundfolder, relative);
     if (file.empty()) {
         debuglog(z, "File is missing: " + shown);
         return;

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Runs the real game under a virtual screen and checks its sounds, message box and exit codes.
 #
-# Usage: run-real-program.sh ZELVO_EXECUTABLE SOUNDS_FOLDER
+# Usage: run-real-program.sh ZELVO_EXECUTABLE SOUNDS_FOLDER [EVIDENCE_FOLDER]
 #
-# The game writes its files beside its executable, so each run starts from a fresh copy
-# in a temporary folder. Xvfb gives it a screen and xdotool its keys; SDL's disk audio
+# One copy of the program and its sounds goes to a temporary folder, and each run gets a
+# fresh folder of its own for the player's files (--dir), so the check also sees that the
+# game writes there and never beside itself. When a check fails, the runs' logs, recordings
+# and screenshots are kept in EVIDENCE_FOLDER (by default smoke-failed beside the
+# executable). Xvfb gives the game a screen and xdotool its keys; SDL's disk audio
 # driver records everything it plays (raw signed 16-bit little-endian stereo, written at
 # the real-time pace). HOME, the XDG folders and the session bus all point into the
 # temporary folder, so the speech-dispatcher the game spawns is a private one that speaks
@@ -12,7 +15,8 @@
 #
 # First run: Enter three times (New game, Setup, Begin game), Space to start the clock,
 # about four days, Space again, then SIGTERM. Second run: no sound device, so the game must
-# show its message box and end cleanly once Enter closes it.
+# show why in its own window, in large letters, say it through speech-dispatcher and put it
+# in the title, and end cleanly once Enter closes the message.
 set -euo pipefail
 # Background jobs must stay in this shell's process group, or setsid would fork and the
 # pid kept for each game would be the wrong one.
@@ -26,6 +30,11 @@ readonly DAY_SLACK_MS=200   # sounds start on mixer-buffer boundaries, about 46 
 readonly DAYS_WINDOW_S=3.2  # Space to Space: four days fall due, three are required
 readonly LEVEL_TOLERANCE_DB=1.0
 readonly DAY_VOLUME_DB=-20  # tick and tock play at -2000 hundredths of a decibel
+readonly NO_DEVICE_TEXT="Unable to start DirectSound. Check to see that your sound card is properly installed.  Try running checkup.exe from your game folder.  For some people, this can correct this issue."
+# The window's letters: 28 points at 96 dpi make lines of ink 25 to 40 pixels high, where
+# a small bitmap font makes lines of 10 to 15.
+readonly LARGE_LINE_MIN_PX=20
+readonly LARGE_LINE_MAX_PX=44
 
 SELF=$(readlink -f "${BASH_SOURCE[0]}")
 readonly SELF
@@ -75,16 +84,18 @@ outer_cleanup() {
 }
 
 outer() {
-    [ $# -eq 2 ] || die "usage: $0 ZELVO_EXECUTABLE SOUNDS_FOLDER"
+    [ $# -eq 2 ] || [ $# -eq 3 ] || die "usage: $0 ZELVO_EXECUTABLE SOUNDS_FOLDER [EVIDENCE_FOLDER]"
     local zelvo=$1 sounds=$2 tool
     [ -x "$zelvo" ] || die "no executable at $zelvo"
     [ -d "$sounds" ] || die "no sounds folder at $sounds"
+    local evidence=${3:-$(dirname "$(readlink -f "$zelvo")")/smoke-failed}
     for tool in xvfb-run xdotool sox timeout setsid; do
         command -v "$tool" >/dev/null || die "$tool is not installed"
     done
 
-    local outside=${TMPDIR:-/tmp}
-    work=$(mktemp -d "$outside/zelvo-smoke.XXXXXX")
+    # The runs themselves stay in the temporary folder: speech-dispatcher's socket lives
+    # under each run's folder, and a socket's path must be short.
+    work=$(mktemp -d "${TMPDIR:-/tmp}/zelvo-smoke.XXXXXX")
     xvfb_pid=
     trap outer_cleanup EXIT
     trap 'exit 129' HUP
@@ -123,9 +134,10 @@ EOF
         [ "$status" -eq 124 ] && echo "FAIL the checks did not finish within 45 s"
         # Each run's folder, less the copies of the program and its sounds.
         local keep shot
-        keep=$(mktemp -d "$outside/zelvo-smoke-failed.XXXXXX")
+        mkdir -p "$evidence" || die "cannot make $evidence to keep the evidence in"
+        keep=$(mktemp -d "$evidence/$(date +%Y%m%d-%H%M%S).XXXX")
         { tar -C "$work" --exclude=./program --exclude=./home --exclude=./config \
-            --exclude=./tmp --exclude='./*/zelvo' --exclude='./*/sounds' -cf - . 2>/dev/null ||
+            --exclude=./tmp -cf - . 2>/dev/null ||
             true; } | tar -C "$keep" -xf - 2>/dev/null || true
         while IFS= read -r shot; do
             echo "screenshot kept: $shot"
@@ -161,21 +173,37 @@ show_game_output() {
     tail -n 15 "$game_log" | sed 's/^/     | /'
 }
 
-# start_game NAME VAR=VALUE... starts a fresh copy of the game in the folder NAME (linked
-# to the one copy of the program and its sounds) with a private runtime folder, in a
-# session of its own: the message box child and speech modules it spawns go with it.
+# start_game NAME VAR=VALUE... starts the game with the folder NAME for the player's files
+# and a private runtime folder, in a session of its own: the speech modules it spawns go
+# with it.
 start_game() {
     local name=$1
     shift
     game_dir=$work/$name
     rm -rf "$game_dir"
     mkdir "$game_dir"
-    cp -l "$work/program/zelvo" "$game_dir/zelvo" 2>/dev/null || cp "$work/program/zelvo" "$game_dir/zelvo"
-    cp -rl "$work/program/sounds" "$game_dir/sounds" 2>/dev/null || cp -r "$work/program/sounds" "$game_dir/sounds"
     mkdir -m 700 "$game_dir/run"
     game_log=$game_dir/output.log
-    env XDG_RUNTIME_DIR="$game_dir/run" "$@" setsid "$game_dir/zelvo" >"$game_log" 2>&1 </dev/null &
+    env XDG_RUNTIME_DIR="$game_dir/run" "$@" \
+        setsid "$work/program/zelvo" --dir "$game_dir" >"$game_log" 2>&1 </dev/null &
     game_pid=$!
+}
+
+# The player's files go to the folder given with --dir, never beside the program. With
+# --log, the debug log must be there: a start that gets past the sound device notes its
+# language in it.
+check_files() {
+    local stray
+    stray=$(find "$work/program" -mindepth 1 -maxdepth 1 ! -name zelvo ! -name sounds)
+    if [ -n "$stray" ]; then
+        fail "files: the game wrote beside itself: $(tr '\n' ' ' <<<"$stray")"
+    elif [ "${1:-}" != --log ]; then
+        ok "files: nothing was written beside the program"
+    elif grep -qF "Using English." "$game_dir/debuglog.txt" 2>/dev/null; then
+        ok "files: the debug log went to the player's folder, nothing beside the program"
+    else
+        fail "files: no debuglog.txt with \"Using English.\" in the player's folder"
+    fi
 }
 
 game_alive() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
@@ -229,26 +257,6 @@ find_main_window() {
     return 1
 }
 
-# Prints the id of a message box: a named top-level window that is not the game's own.
-# SDL gives the box no class, and xdotool counts a window without one as matching ''.
-find_message_box() {
-    local limit_ms=$1 start w main
-    start=$(now_ms)
-    while (($(now_ms) - start < limit_ms)); do
-        game_alive || return 1
-        main=" $(xdotool search --class '^zelvo$' 2>/dev/null | tr '\n' ' ' || true) "
-        for w in $(xdotool search --classname '' 2>/dev/null || true); do
-            [[ "$main" == *" $w "* ]] && continue
-            if [ -n "$(xdotool getwindowname "$w" 2>/dev/null || true)" ]; then
-                echo "$w"
-                return 0
-            fi
-        done
-        sleep 0.05
-    done
-    return 1
-}
-
 # Waits up to LIMIT_MS for the current game's speech-dispatcher to receive TEXT.
 await_spoken() {
     local text=$1 limit_ms=$2 start log
@@ -266,6 +274,31 @@ have_speech_dispatcher() { [ -x /usr/bin/speech-dispatcher ]; }
 screenshot() {
     command -v import >/dev/null || return 0
     import -window root "$game_dir/screen.png" 2>/dev/null || true
+}
+
+# ImageMagick's own convert: a convert earlier on the PATH may be something else.
+image_convert() {
+    local c
+    for c in /usr/bin/convert /usr/bin/convert-im6.q16 "$(command -v convert || true)"; do
+        [ -n "$c" ] && [ -x "$c" ] && "$c" -version 2>/dev/null | grep -q ImageMagick &&
+            { echo "$c"; return 0; }
+    done
+    return 1
+}
+
+# Prints the height in pixels of each band of rows holding light pixels in a picture of a
+# window, top to bottom: one band a line of text.
+ink_bands() {
+    local convert
+    convert=$(image_convert) || return 0
+    "$convert" "$1" -colorspace Gray -threshold 50% -filter box -resize '1x!' -depth 16 txt:- |
+        awk 'NR > 1 {
+            split($1, at, /[,:]/); y = at[2]; lit = substr($2, 2) + 0 > 0
+            if (lit && !was) top = y
+            if (!lit && was) print y - top
+            was = lit
+        }
+        END { if (was) print y + 1 - top }'
 }
 
 file_size() { stat -c %s "$1" 2>/dev/null || echo 0; }
@@ -460,6 +493,7 @@ days_attempt() {
     fi
     stop_game
     stop_speech_daemon "$game_dir/run"
+    check_files --log
 
     # The recording up to the first Space holds the menu clicks; the stretch between the
     # two presses holds the days.
@@ -527,47 +561,73 @@ run_days() {
     fail "days: an accident paused the game within three days in each of 3 games"
 }
 
-# The second run: no sound device. The game explains in a message box, and ends once the
-# box is closed.
+# Waits up to LIMIT_MS for the window WIN to carry the title TEXT.
+await_title() {
+    local win=$1 text=$2 limit_ms=$3 start
+    start=$(now_ms)
+    while (($(now_ms) - start < limit_ms)); do
+        [ "$(xdotool getwindowname "$win" 2>/dev/null || true)" = "$text" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# The second run: no sound device. The game shows why in its own window and says it, and
+# ends once Enter closes the message.
 run_no_device() {
     echo "-- no sound device"
     start_game no-device SDL_AUDIODRIVER=no-such-driver
-    local box name
-    if ! find_main_window 15000 >/dev/null; then
+    local win bands large
+    if ! win=$(find_main_window 15000); then
         fail "no game window appeared within 15 s"
         show_game_output
         return
     fi
-    if ! box=$(find_message_box 10000); then
-        if game_alive; then
-            fail "message box: none appeared within 10 s"
-        elif grep -qF "Unable to start DirectSound" "$game_log"; then
-            fail "message box: SDL could not show it; the game printed its text instead and ended"
-        else
-            fail "message box: the game ended without showing one"
-        fi
+    if await_title "$win" "$NO_DEVICE_TEXT" 10000; then
+        ok "message: the window title carries it"
+    else
+        fail "message: the window title is \"$(xdotool getwindowname "$win" 2>/dev/null || true)\", not the message"
         show_game_output
-        return
     fi
-    name=$(xdotool getwindowname "$box" 2>/dev/null || true)
-    ok "message box: shown, titled \"$name\""
+    if have_speech_dispatcher; then
+        if await_spoken "$NO_DEVICE_TEXT" 8000; then
+            ok "message: speech-dispatcher received it"
+        else
+            fail "message: speech-dispatcher never received it"
+        fi
+    else
+        skip "message: speech-dispatcher is not installed"
+    fi
 
-    screenshot
+    if ! image_convert >/dev/null || ! command -v import >/dev/null; then
+        skip "message: ImageMagick is not installed, the window is not looked at"
+    else
+        import -window "$win" "$game_dir/message.png" 2>/dev/null || true
+        bands=$(ink_bands "$game_dir/message.png" | tr '\n' ' ')
+        large=$(awk -v lo="$LARGE_LINE_MIN_PX" -v hi="$LARGE_LINE_MAX_PX" \
+            '{ for (i = 1; i <= NF; i++) if ($i >= lo && $i <= hi) n++ } END { print n + 0 }' <<<"$bands")
+        if [ "$large" -ge 3 ]; then
+            ok "message: drawn in the window in $large lines of large letters (ink ${bands% }px high)"
+        else
+            fail "message: the window shows ${large} lines of large letters (rows of ink: ${bands:-none}); its text needs 3 or more"
+        fi
+    fi
 
-    xdotool key --window "$box" Return || fail "xdotool could not send Return to the message box"
+    xdotool key --window "$win" Return || fail "xdotool could not send Return to the game"
     if await_exit 5; then
         if [ "$game_status" -eq 0 ]; then
-            ok "exit: Enter closed the box and the game ended with status 0"
+            ok "exit: Enter closed the message and the game ended with status 0"
         else
-            fail "exit: the game ended with status $game_status after the box was closed"
+            fail "exit: the game ended with status $game_status after the message was closed"
             show_game_output
         fi
     else
-        fail "exit: the game was still running 5 s after Enter on its message box"
+        fail "exit: the game was still running 5 s after Enter on its message"
         show_game_output
     fi
     stop_game
     stop_speech_daemon "$game_dir/run"
+    check_files
 }
 
 # WORK is the temporary folder; REFERENCE the sounds folder the game's copy was made from,

@@ -6,6 +6,7 @@
 
 #include "platform/sdl/input_box.h"
 #include "platform/sdl/keymap.h"
+#include "platform/sdl/message_box.h"
 #include "platform/sdl/x11_window.h"
 #include "platform/speechd/utf8.h"
 
@@ -138,35 +139,18 @@ std::string SdlPlatform::inputBox(const std::string& prompt, const std::string& 
     return runInputBox(*text_, voice_, timer_, prompt, title);
 }
 
-namespace {
-
-// SDL shows a message box's text on one line unless it holds line breaks: break it at the
-// last blank before each `width` characters so that it fits a screen.
-std::string wrapped(const std::string& text, std::size_t width) {
-    std::string result;
-    std::size_t linestart = 0, lastblank = std::string::npos;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        result.push_back(text[i]);
-        if (text[i] == ' ') lastblank = result.size() - 1;
-        if (result.size() - linestart > width && lastblank != std::string::npos &&
-            lastblank > linestart) {
-            result[lastblank] = '\n';
-            linestart = lastblank + 1;
-            lastblank = std::string::npos;
-        }
-    }
-    return result;
-}
-
-}  // namespace
-
 void SdlPlatform::messageBox(const std::string& text) {
-    // Nobody can read the box's window by ear, so it is spoken as well.
+    // The box is drawn in the window, in the letters of every other message, and goes to
+    // every output a player may be following: the voice (speech-dispatcher reaches the
+    // sound card its own way, so even a game without a sound device can say why), the
+    // title, and the terminal the game was started from.
+    std::fprintf(stderr, "%s\n", asUtf8(text).c_str());
+    if (ended_) return;
     voice_.speak(text);
-    const std::string utf8 = asUtf8(wrapped(text, 60));
-    if (ended_ || SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, asUtf8(title_).c_str(),
-                                           utf8.c_str(), window_) != 0)
-        std::fprintf(stderr, "%s\n", utf8.c_str());
+    const std::string before = title_;
+    setTitle(text);
+    if (text_) runMessageBox(*text_, voice_, timer_, text);
+    setTitle(before);
     redraw();
 }
 

@@ -91,6 +91,13 @@ std::vector<std::string> WindowText::wrap(const std::string& text, int width) {
     return lines;
 }
 
+SDL_Rect WindowText::drawFrame(SDL_Surface* surface, SDL_Rect frame) {
+    SDL_FillRect(surface, &frame, SDL_MapRGB(surface->format, 255, 255, 255));
+    SDL_Rect inside{frame.x + 2, frame.y + 2, frame.w - 4, frame.h - 4};
+    SDL_FillRect(surface, &inside, SDL_MapRGB(surface->format, 0, 0, 0));
+    return inside;
+}
+
 void WindowText::showEntry(const std::string& title, const std::string& prompt,
                            const std::string& field) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
@@ -105,13 +112,8 @@ void WindowText::showEntry(const std::string& title, const std::string& prompt,
         y += kLineHeight;
     }
     y += kLineHeight / 2;
-    // The frame, two pixels of white, with the end of the text kept in view.
-    const Uint32 white = SDL_MapRGB(surface->format, 255, 255, 255);
-    const Uint32 black = SDL_MapRGB(surface->format, 0, 0, 0);
-    SDL_Rect frame{kLeft, y, width, kLineHeight + 8};
-    SDL_FillRect(surface, &frame, white);
-    SDL_Rect inside{frame.x + 2, frame.y + 2, frame.w - 4, frame.h - 4};
-    SDL_FillRect(surface, &inside, black);
+    // The frame, with the end of the text kept in view.
+    const SDL_Rect inside = drawFrame(surface, SDL_Rect{kLeft, y, width, kLineHeight + 8});
     std::string shown = field + "|";
     while (shown.size() > 1 && textWidth(shown) > inside.w - 8) {
         size_t cut = 1;  // a whole character off the front
@@ -122,6 +124,25 @@ void WindowText::showEntry(const std::string& title, const std::string& prompt,
     SDL_SetClipRect(surface, &inside);
     drawLine(surface, shown, inside.x + 4, inside.y + 2);
     SDL_SetClipRect(surface, nullptr);
+    SDL_UpdateWindowSurface(window_);
+}
+
+void WindowText::showMessage(const std::string& text) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    if (!surface) return;
+    clear(surface);
+    const int width = std::max(surface->w - 2 * kLeft, 1);
+    int y = kTop;
+    for (const std::string& line : wrap(text, width)) {
+        drawLine(surface, line, kLeft, y);
+        y += kLineHeight;
+    }
+    y += kLineHeight / 2;
+    // The button the player presses with Enter, as wide as a short word needs.
+    const std::string ok = "OK";
+    const int buttonWidth = std::max(textWidth(ok) + 48, 96);
+    const SDL_Rect inside = drawFrame(surface, SDL_Rect{kLeft, y, buttonWidth, kLineHeight + 8});
+    drawLine(surface, ok, inside.x + (inside.w - textWidth(ok)) / 2, inside.y + 2);
     SDL_UpdateWindowSurface(window_);
 }
 

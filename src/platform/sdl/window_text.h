@@ -27,12 +27,16 @@ public:
     // The text-entry box: its title, the prompt wrapped to the window and the typed text
     // in a frame with a caret.
     void showEntry(const std::string& title, const std::string& prompt, const std::string& field);
+    // A message box: the text wrapped to the window, then an OK button.
+    void showMessage(const std::string& text);
 
 private:
     void clear(SDL_Surface* surface);
     // Draws one line with its top at y; returns its width.
     int drawLine(SDL_Surface* surface, const std::string& text, int x, int y);
     int textWidth(const std::string& text);
+    // A white frame two pixels wide around a black inside, which it returns.
+    SDL_Rect drawFrame(SDL_Surface* surface, SDL_Rect frame);
     std::vector<std::string> wrap(const std::string& text, int width);
 
     SDL_Window* window_;

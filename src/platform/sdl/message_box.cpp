@@ -1,0 +1,47 @@
+// The modal message box drawn in the game window.
+#include "platform/sdl/message_box.h"
+
+#include <SDL2/SDL.h>
+
+#include "platform/sdl/day_timer.h"
+#include "platform/sdl/voice_output.h"
+#include "platform/sdl/window_text.h"
+
+namespace zelvo {
+
+void runMessageBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
+                   const std::string& message) {
+    text.showMessage(message);
+    for (;;) {
+        SDL_Event e;
+        if (!SDL_WaitEvent(&e)) return;
+        switch (e.type) {
+        case SDL_QUIT:
+            SDL_PushEvent(&e);
+            return;
+        case SDL_KEYDOWN:
+            switch (e.key.keysym.sym) {
+            case SDLK_RETURN:
+            case SDLK_KP_ENTER:
+            case SDLK_ESCAPE:
+            case SDLK_SPACE:
+                if (!e.key.repeat) return;
+                break;
+            default:
+                break;
+            }
+            break;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                text.showMessage(message);
+            break;
+        default:
+            if (voice.handle(e)) break;
+            if (timer.isFiring(e)) timer.takeFiring(e);
+            break;
+        }
+    }
+}
+
+}  // namespace zelvo
