@@ -143,10 +143,11 @@ void SdlPlatform::messageBox(const std::string& text) {
     // The box is drawn in the window, in the letters of every other message, and goes to
     // every output a player may be following: the voice (speech-dispatcher reaches the
     // sound card its own way, so even a game without a sound device can say why), the
-    // title, and the terminal the game was started from.
+    // title, a braille display, and the terminal the game was started from.
     std::fprintf(stderr, "%s\n", asUtf8(text).c_str());
     if (ended_) return;
     voice_.speak(text);
+    brailleWrite(text);
     const std::string before = title_;
     setTitle(text);
     if (text_) runMessageBox(*text_, voice_, timer_, text);
