@@ -8,7 +8,7 @@
 #include <exception>
 #include <string>
 
-#include "core/startup.h"
+#include "game/startup.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {

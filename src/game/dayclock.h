@@ -1,4 +1,4 @@
-// The day clock, the pause toggle and waits.
+// The day clock and the pause toggle.
 #pragma once
 
 namespace zelvo {
@@ -12,11 +12,5 @@ constexpr int kDebugDayPeriodMs = 10;
 void Timer1_Timer(Zelvo& z);
 // Space: pauses a running game or resumes a paused one.
 void pausetoggle(Zelvo& z);
-// Pauses the game: the clock stops until Space starts it again.
-void pausegame(Zelvo& z);
-// Waits while the window keeps handling events.
-void hold(Zelvo& z, double seconds);
-// True while one of the menus during which days pass is open.
-bool isingamemenu(int menu);
 
 }  // namespace zelvo

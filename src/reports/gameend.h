@@ -23,9 +23,9 @@ int totalcapacity(const Zelvo& z, int store);
 // The year the statements name: the computer's year plus the game year less one.
 int statementyear(Zelvo& z);
 
-void lostmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void statementmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void knockoutmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void finalmenu(Zelvo& z, int KeyCode, int Shift, int loans);
+void lostmenu(Zelvo& z, int KeyCode, int Shift);
+void statementmenu(Zelvo& z, int KeyCode, int Shift);
+void knockoutmenu(Zelvo& z, int KeyCode, int Shift);
+void finalmenu(Zelvo& z, int KeyCode, int Shift);
 
 }  // namespace zelvo

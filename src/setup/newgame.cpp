@@ -6,13 +6,13 @@
 #include <string>
 
 #include "content/itemfiles.h"
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "finance/loans.h"
 #include "market/warehouse.h"
 #include "market/wheels.h"
-#include "screens/loans.h"
 #include "setup/defaultitems.h"
 #include "speech/speech.h"
 

@@ -2,10 +2,11 @@
 // hurt customer, and a medical bill that insurance may cover.
 #include "sim/accidents.h"
 
-#include "core/clock.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/money.h"
 #include "speech/speech.h"
 
@@ -107,7 +108,7 @@ void accidentroll(Zelvo& z) {
     if (text.empty()) return;
 
     if (s.game.debugmode != 1) pausegame(z);
-    makesound(z, "\\sounds\\game\\pause.wav", 0, 0, 0, -1);
+    makesound(z, sounds::Pause, 0, 0, 0, -1);
     hold(z, 0.2);
     InsuredBill insured = insure(store.features, bill);
     text += insured.text;

@@ -8,12 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
 #include "market/wheels.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 
 namespace zelvo {
 
@@ -123,7 +124,7 @@ private:
                            numtext(store_.money));
         if (slot_ == s_.game.humanslot) {
             const double pan = Int(z_.rng.draw() * 4000) + 1000;
-            makesound(z_, "\\sounds\\game\\" + std::to_string(a) + ".wav", 0, pan, 0, -1);
+            makesound(z_, sounds::aisletone(a), 0, pan, 0, -1);
             hold(z_, 0.01);
         }
     }
@@ -139,7 +140,7 @@ private:
                            "   Money=$" + numtext(store_.money));
         if (slot_ == s_.game.humanslot) {
             const double pan = -(Int(z_.rng.draw() * 4000) + 1000);
-            makesound(z_, "\\sounds\\game\\theft.wav", 0, pan, 0, -1);
+            makesound(z_, sounds::Theft, 0, pan, 0, -1);
             hold(z_, 0.01);
         }
     }

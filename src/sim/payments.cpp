@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
 #include "reports/gameend.h"
 #include "sim/playersounds.h"

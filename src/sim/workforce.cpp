@@ -7,9 +7,9 @@
 #include <cmath>
 #include <string>
 
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
 #include "sim/playersounds.h"
 #include "speech/money.h"

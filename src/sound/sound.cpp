@@ -1,5 +1,6 @@
 // The sound buffers: start-up, the rotating pool and the three buffer helpers.
 #include "sound/sound.h"
+#include "sound/sounds.h"
 
 #include <algorithm>
 #include <array>
@@ -89,7 +90,7 @@ bool startsound(Zelvo& z) {
     }
     z.sound.deviceopen = true;
     for (int buffer = 0; buffer <= z.sound.lastbuffer; ++buffer)
-        setsound(z, buffer, "\\sounds\\menu\\arrows.wav");
+        setsound(z, buffer, sounds::Preload);
     return true;
 }
 

@@ -1,21 +1,13 @@
 // The sound buffers and the one way the game plays a sound.
 #pragma once
 
-#include <array>
 #include <string>
+
+#include "core/records.h"
 
 namespace zelvo {
 
 struct Zelvo;
-
-// The Sound record: the device and its 50 buffers live in the platform.
-struct Sound {
-    static constexpr int kBuffers = 50;
-    int lastbuffer = kBuffers - 1;
-    int nextbuffer = 0;  // the pool buffer used last
-    bool deviceopen = false;
-    std::array<bool, kBuffers> loaded{};  // which buffers hold a sound
-};
 
 // Opens the device and preloads every buffer with the cursor sound. False when the device
 // cannot be opened; the message box has then been shown.

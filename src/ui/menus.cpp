@@ -1,5 +1,5 @@
-// The menu framework: the enter click, the live-loan count, each menu's section, the cursor.
-#include "core/menus.h"
+// The menu engine: the enter click, dispatch through the menu table, the cursor.
+#include "ui/menus.h"
 
 #include <exception>
 
@@ -7,28 +7,29 @@
 #include "core/keys.h"
 #include "core/zelvo.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 
 namespace zelvo {
 
-int liveloans(const Zelvo& z) {
-    int count = 0;
-    for (int i = 1; i <= z.s.game.loancount; ++i) {
-        const Loan& loan = z.s.loan[i];
-        if (loan.borrower == z.s.game.humanslot && loan.principal + loan.interest > 0) ++count;
-    }
-    return count;
+const MenuRow* MenuTable::find(int number) const {
+    for (int i = 0; i < count; ++i)
+        if (rows[i].number == number) return &rows[i];
+    return nullptr;
+}
+
+const MenuRow* currentmenu(const Zelvo& z) {
+    return z.menutable ? z.menutable->find(z.s.ui.menu) : nullptr;
 }
 
 void menus(Zelvo& z, int KeyCode, int Shift) {
-    if (z.s.ui.menu != menu::Setup && KeyCode == key::Enter)
-        makesound(z, "/sounds/menu/enter.wav", 0, 0, 0, -1);
-    const int loans = liveloans(z);
-    MenuSection section = menusection(z.s.ui.menu);
-    if (!section) return;
+    const MenuRow* row = currentmenu(z);
+    if ((!row || row->enterclick) && KeyCode == key::Enter)
+        makesound(z, sounds::Enter, 0, 0, 0, -1);
+    if (!row || !row->section) return;
     // A fault in one menu action (a bad number, a missing value) must never end the game:
     // the rest of that action is skipped and play goes on.
     try {
-        section(z, KeyCode, Shift, loans);
+        row->section(z, KeyCode, Shift);
     } catch (const std::exception& e) {
         debuglog(z, std::string("error in menus: ") + e.what());
     }
@@ -45,11 +46,11 @@ void cycleme(Zelvo& z, int KeyCode, int Shift, int temp, int flock) {
     int& position = z.s.ui.menuposition;
     if (KeyCode == key::Left || KeyCode == key::Up) {
         position -= 1;
-        makesound(z, "/sounds/menu/arrows.wav", 0, 0, 0, -1);
+        makesound(z, sounds::Arrows, 0, 0, 0, -1);
     }
     if (KeyCode == key::Right || KeyCode == key::Down) {
         position += 1;
-        makesound(z, "/sounds/menu/arrows.wav", 0, 0, 0, -1);
+        makesound(z, sounds::Arrows, 0, 0, 0, -1);
     }
     if (position == 99) {
         position = temp;
@@ -61,6 +62,43 @@ void cycleme(Zelvo& z, int KeyCode, int Shift, int temp, int flock) {
     } else if (flock == 1) {
         if (position <= 0) position = 1;
         if (position > temp) position = temp;
+    }
+}
+
+int menuitems(const Zelvo& z) {
+    const MenuRow* row = currentmenu(z);
+    return row && row->items ? row->items(z) : 0;
+}
+
+void movecursor(Zelvo& z, int KeyCode, int Shift) {
+    const MenuRow* row = currentmenu(z);
+    cycleme(z, KeyCode, Shift, menuitems(z), row && !row->wraps ? 1 : 0);
+}
+
+bool endmenucursor(Zelvo& z, int KeyCode, int Shift) {
+    movecursor(z, KeyCode, Shift);
+    const int items = menuitems(z);
+    if (KeyCode == key::Escape) z.s.ui.menuposition = items;
+    return KeyCode == key::Enter && z.s.ui.menuposition == items;
+}
+
+void goback(Zelvo& z, int number, int position) {
+    makesound(z, sounds::Previous, 0, 0, 0, -1);
+    entermenu(z, number, position);
+}
+
+double modifierstep(int Shift, const ModifierSteps& steps) {
+    switch (Shift) {
+    case 0:
+        return steps.none;
+    case mod::Shift:
+        return steps.shift;
+    case mod::Ctrl:
+        return steps.ctrl;
+    case mod::Alt:
+        return steps.alt;
+    default:
+        return 0;
     }
 }
 

@@ -25,10 +25,10 @@ private:
     std::filesystem::path path_;
 };
 
-class FakeGame {
+class StartedGame {
 public:
     // Runs the real start-up unless `start` is false.
-    explicit FakeGame(bool start = true, HeadlessOptions options = {1, 2030});
+    explicit StartedGame(bool start = true, HeadlessOptions options = {1, 2030});
 
     // The lines the machine printed since the last call.
     std::vector<std::string> take();
