@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "core/keys.h"
+#include "finance/loans.h"
 #include "reports/gameend.h"
 #include "reports/statement.h"
 #include "state/menunumbers.h"
+#include "store/aisles.h"
 #include "support/started_game.h"
 #include "ui/menus.h"
 

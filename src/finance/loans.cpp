@@ -1,4 +1,4 @@
-// The loan list's order and the credit-rating sentence.
+// The loan list's order, live loans, worth, and the credit-rating sentence.
 #include "finance/loans.h"
 
 #include "core/zelvo.h"
@@ -28,6 +28,13 @@ int liveloans(const Zelvo& z) {
         if (loan.borrower == z.s.game.humanslot && loan.principal + loan.interest > 0) ++count;
     }
     return count;
+}
+
+double worth(const Zelvo& z, int store) {
+    double owed = 0;
+    for (int i = 1; i <= z.s.game.loancount; ++i)
+        if (z.s.loan[i].borrower == store) owed += z.s.loan[i].principal + z.s.loan[i].interest;
+    return z.s.store[store].money - owed;
 }
 
 std::string creditratingtext(int r) {

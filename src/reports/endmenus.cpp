@@ -4,10 +4,12 @@
 
 #include "core/keys.h"
 #include "core/zelvo.h"
+#include "finance/loans.h"
 #include "reports/gameend.h"
 #include "speech/money.h"
 #include "speech/speech.h"
 #include "state/menunumbers.h"
+#include "store/aisles.h"
 #include "ui/menus.h"
 
 namespace zelvo {

@@ -22,19 +22,6 @@ constexpr const char* kFates[] = {
 
 }  // namespace
 
-double worth(const Zelvo& z, int store) {
-    double owed = 0;
-    for (int i = 1; i <= z.s.game.loancount; ++i)
-        if (z.s.loan[i].borrower == store) owed += z.s.loan[i].principal + z.s.loan[i].interest;
-    return z.s.store[store].money - owed;
-}
-
-int totalcapacity(const Zelvo& z, int store) {
-    int total = 0;
-    for (int a = 1; a <= z.s.store[store].aislecount; ++a) total += z.s.aisle[store][a].capacity;
-    return total;
-}
-
 int statementyear(Zelvo& z) {
     return z.platform.currentYear() + z.s.calendar.year - 1;
 }

@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "core/waits.h"
 #include "core/zelvo.h"
+#include "finance/loans.h"
 #include "persist/textfile.h"
 #include "reports/gameend.h"
 #include "sound/sound.h"

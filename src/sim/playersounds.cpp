@@ -11,14 +11,6 @@
 
 namespace zelvo {
 
-namespace {
-
-double leftpan(Zelvo& z) {
-    return -(Int(z.rng.draw() * 4000) + 1000);
-}
-
-}  // namespace
-
 void alarmsound(Zelvo& z) {
     makesound(z, sounds::Alarm, 0, leftpan(z), 0, -1);
     hold(z, 0.1);

@@ -140,6 +140,14 @@ void setpan(Zelvo& z, int buffer, double w) {
               [&](double p) { z.platform.setSoundPan(buffer, p); });
 }
 
+double rightpan(Zelvo& z) {
+    return Int(z.rng.draw() * 4000) + 1000;
+}
+
+double leftpan(Zelvo& z) {
+    return -rightpan(z);
+}
+
 void makesound(Zelvo& z, const std::string& flock, double tempv, double tempp, int temploop,
                int bufferindex) {
     if (z.s.game.debugmode == 1) return;

@@ -22,6 +22,10 @@ void setsound(Zelvo& z, int buffer, const std::string& tempm);
 void setvol(Zelvo& z, int buffer, double w);
 void setpan(Zelvo& z, int buffer, double w);
 
+// A random place on the left (-5000 to -1000) or the right (1000 to 5000): one draw.
+double leftpan(Zelvo& z);
+double rightpan(Zelvo& z);
+
 // The game's spelling of a sound path turned into one relative to the program's folder:
 // slashes only, no leading slash ("sounds/game/tick.wav").
 std::string soundrelativepath(const std::string& flock);
