@@ -20,8 +20,8 @@ TEST(Banks, OffersFollowTheRatingAndRefuseOrRememberALiveLoan) {
         LoanOutcome outcome;
         double apr;
     } cases[] = {
-        {730, 3, LoanOutcome::Done, 7.25},   {720, 6, LoanOutcome::Done, 6},
-        {690, 6, LoanOutcome::Refused, 0},   {595, 2, LoanOutcome::Refused, 0},
+        {730, 3, LoanOutcome::Done, 7.25}, {720, 6, LoanOutcome::Done, 6},
+        {690, 6, LoanOutcome::Refused, 0}, {595, 2, LoanOutcome::Refused, 0},
         {595, 1, LoanOutcome::Done, 8.5},
     };
     for (const Case& c : cases) {

@@ -54,10 +54,10 @@ const Feature* findfeature(const std::string& tag) {
 
 std::span<const Feature* const> drawingfeatures() {
     static const Feature* const order[] = {
-        &entry(ExtraCarts),      &entry(BottleReturn),     &entry(Decorations),
-        &entry(MailAds),         &entry(BoardAds),         &entry(RadioAds),
-        &entry(TvAds),           &entry(CustomerService),  &entry(Pharmacy),
-        &entry(RewardsProgram),  &entry(ParkingLotLights), &entry(LotSecurity),
+        &entry(ExtraCarts),     &entry(BottleReturn),     &entry(Decorations),
+        &entry(MailAds),        &entry(BoardAds),         &entry(RadioAds),
+        &entry(TvAds),          &entry(CustomerService),  &entry(Pharmacy),
+        &entry(RewardsProgram), &entry(ParkingLotLights), &entry(LotSecurity),
     };
     return order;
 }

@@ -36,13 +36,13 @@ inline constexpr const char* Insurance3 = "[insurance3]";
 
 struct Feature {
     const char* tag;
-    double price;      // paid once, in cash
-    double monthly;    // added to the monthly bills for good
-    int customers;     // drawn each day from every other active store
-    int theftodds;     // added to the store's shoplifting odds number
-    int unionodds;     // added to each of the two union odds numbers
-    double charged;    // share of an accident's bill the store still pays (1: no insurance)
-    bool freeresearch; // market research on items costs nothing
+    double price;       // paid once, in cash
+    double monthly;     // added to the monthly bills for good
+    int customers;      // drawn each day from every other active store
+    int theftodds;      // added to the store's shoplifting odds number
+    int unionodds;      // added to each of the two union odds numbers
+    double charged;     // share of an accident's bill the store still pays (1: no insurance)
+    bool freeresearch;  // market research on items costs nothing
 };
 
 // The catalogue in the order of the Add-on menu; the three insurance levels stand last.

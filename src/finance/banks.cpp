@@ -12,9 +12,9 @@ namespace zelvo {
 namespace {
 
 constexpr Bank kBanks[] = {
-    {"Parkside bank", 5000, 8.5, 103, 590, 20},    {"Green lane bank", 15000, 8, 305, 610, 20},
-    {"Gold Tree bank", 25000, 7.5, 505, 630, 25},  {"Central bank", 50000, 7, 991, 650, 25},
-    {"Imperial bank", 75000, 6.5, 1468, 670, 30},  {"Daytona bank", 100000, 6, 1934, 690, 30},
+    {"Parkside bank", 5000, 8.5, 103, 590, 20},   {"Green lane bank", 15000, 8, 305, 610, 20},
+    {"Gold Tree bank", 25000, 7.5, 505, 630, 25}, {"Central bank", 50000, 7, 991, 650, 25},
+    {"Imperial bank", 75000, 6.5, 1468, 670, 30}, {"Daytona bank", 100000, 6, 1934, 690, 30},
 };
 
 }  // namespace
