@@ -5,7 +5,7 @@
 
 #include "setup/newgame.h"
 #include "sim/day.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ struct BenchGame {
         std::filesystem::copy(ZELVO_SOUNDS, game.folder.path() / "sounds",
                               std::filesystem::copy_options::recursive);
     }
-    zelvo::testing::FakeGame game;
+    zelvo::testing::StartedGame game;
 };
 
 // Every store open, rich enough never to go bankrupt, with ten stocked aisles; the player's

@@ -2,18 +2,18 @@
 #include <benchmark/benchmark.h>
 
 #include "setup/newgame.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace {
 
 void NewGameBuiltInList(benchmark::State& state) {
-    zelvo::testing::FakeGame game;
+    zelvo::testing::StartedGame game;
     for (auto _ : state) zelvo::startusout(game.z);
 }
 BENCHMARK(NewGameBuiltInList)->Unit(benchmark::kMillisecond);
 
 void NewGame999FileItems(benchmark::State& state) {
-    zelvo::testing::FakeGame game;
+    zelvo::testing::StartedGame game;
     std::string file;
     for (int i = 1; i <= 999; ++i)
         file += "Thing number " + std::to_string(i) + "\r\n" + std::to_string(5 + (i * 37) % 2000) +

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo::fuzzing {
 
-inline testing::FakeGame& game() {
-    static testing::FakeGame instance;
+inline testing::StartedGame& game() {
+    static testing::StartedGame instance;
     return instance;
 }
 

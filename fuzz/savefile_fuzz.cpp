@@ -1,5 +1,6 @@
 // Fuzzes loading a saved game: any bytes must load or be refused, never crash.
 #include "fuzz_game.h"
+#include "persist/loadgame.h"
 #include "persist/savegame.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

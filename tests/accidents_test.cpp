@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "sim/accidents.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 TEST(Insurance, CoversItsShareOfTheBill) {
@@ -39,7 +39,7 @@ TEST(Accidents, EmployeeAndCustomerRangesOfTheDailyRoll) {
     const std::string customer =
         "An elderly customer fell in your store and broke her hip.  The hip itself had to be "
         "replaced.  Your store has been sent a bill for her medical expenses.";
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.human().employees = 10;
     s.human().customers = 50;

@@ -2,18 +2,19 @@
 // whole idle game.
 #include <gtest/gtest.h>
 
-#include "core/clock.h"
+#include "app/runner.h"
 #include "core/keys.h"
-#include "core/menus.h"
-#include "core/startup.h"
-#include "platform/headless/runner.h"
+#include "game/dayclock.h"
+#include "game/startup.h"
 #include "sim/day.h"
-#include "support/fake_game.h"
+#include "state/menunumbers.h"
+#include "support/started_game.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 TEST(Day, TheCalendarRollsOverMonthsAndYears) {
@@ -26,7 +27,7 @@ TEST(Day, TheCalendarRollsOverMonthsAndYears) {
         {{30, 12, 3, 1}, 1, 1, 4},
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         GameState& s = game.z.s;
         s.calendar = c.before;
         s.human().money = 12345;
@@ -43,7 +44,7 @@ TEST(Day, TheCalendarRollsOverMonthsAndYears) {
 }
 
 TEST(Day, WagesAndTheAutosaveComeEverySixDays) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     for (int p = 1; p <= 5; ++p) s.store[p].money = 1e9;  // nobody goes bankrupt
     std::vector<std::pair<int, int>> paydays;
@@ -61,7 +62,7 @@ TEST(Day, WagesAndTheAutosaveComeEverySixDays) {
 }
 
 TEST(Day, WithNoRivalLeftTheDayEndsBeforeTheCalendarMoves) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     for (int p = 2; p <= 5; ++p) s.store[p].active = 0;
     s.calendar = {17, 5, 2, 3};
@@ -75,7 +76,7 @@ TEST(Day, WithNoRivalLeftTheDayEndsBeforeTheCalendarMoves) {
 }
 
 TEST(Day, AnAutosaveThatFailsSaysSoAndTheDayGoesOn) {
-    FakeGame game;
+    StartedGame game;
     std::filesystem::create_directory(game.folder.file("lastsave.tmp"));
     game.z.s.calendar.paycounter = 6;
     game.take();
@@ -120,7 +121,7 @@ TEST(Day, ATickDuringADayNeverStartsASecondDay) {
 // Plays a whole game with an idle player, month after month, as far as it goes.
 TEST(Day, AnIdleGameRunsToItsEnd) {
     for (std::uint64_t seed : {1u, 2u, 3u}) {
-        FakeGame game(true, {static_cast<int>(seed), 2030});
+        StartedGame game(true, {static_cast<int>(seed), 2030});
         GameState& s = game.z.s;
         std::istringstream start("Enter\nEnter\nEnter\n");
         std::ostringstream errors;

@@ -4,17 +4,17 @@
 #include <filesystem>
 
 #include "core/diagnostics.h"
-#include "core/startup.h"
-#include "support/fake_game.h"
+#include "game/startup.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 TEST(LoanCalculator, ListsPaymentsUntilTheLoanIsRepaidInFiveYears) {
-    FakeGame game;
+    StartedGame game;
     Command2_Click(game.z);
     Lines lines = game.take();
     ASSERT_FALSE(lines.empty());
@@ -28,7 +28,7 @@ TEST(LoanCalculator, ListsPaymentsUntilTheLoanIsRepaidInFiveYears) {
 }
 
 TEST(DebugLog, AppendsLinesAndSkipsALogThatCannotBeWritten) {
-    FakeGame game;
+    StartedGame game;
     std::filesystem::remove(game.folder.file("debuglog.txt"));
     debuglog(game.z, "one");
     debuglog(game.z, "two");
@@ -40,7 +40,7 @@ TEST(DebugLog, AppendsLinesAndSkipsALogThatCannotBeWritten) {
 }
 
 TEST(Startup, SpeaksTheWelcomeWithThePlayersSettings) {
-    FakeGame game(false);
+    StartedGame game(false);
     game.folder.write("progress.ini", " 1 \r\n 6 \r\nAnn\r\nAnn's Shop\r\n 2 \r\n");
     Form_Load(game.z);
     // Output 1 speaks through the window title.
@@ -55,7 +55,7 @@ TEST(Startup, SpeaksTheWelcomeWithThePlayersSettings) {
 }
 
 TEST(Startup, AScreenReaderThatDoesNotAnswerLeavesTheVoiceSpeaking) {
-    FakeGame game(false);
+    StartedGame game(false);
     game.folder.write("progress.ini", " 3 \r\n 2 \r\n");
     Form_Load(game.z);
     EXPECT_EQ(game.take(), Lines{"say: Welcome to Zelvo, version 1.1, by Tarvik.  Main menu."});

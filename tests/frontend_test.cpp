@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "core/keys.h"
-#include "core/menus.h"
-#include "support/fake_game.h"
+#include "state/menunumbers.h"
+#include "support/started_game.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 const std::string kArrow = "sound: sounds/menu/arrows.wav 0 0";
@@ -28,7 +29,7 @@ TEST(MainMenu, AFreshCursorGoesToTheFirstOrTheLastItem) {
         {key::Plus, 6, {"say: Exit the game"}},
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         game.press(c.code);
         EXPECT_EQ(game.z.s.ui.menuposition, c.position) << c.code;
         EXPECT_EQ(game.take(), c.said) << c.code;
@@ -50,7 +51,7 @@ TEST(EscapeMenu, QuittingWantsAModifierWithEnter) {
         {mod::Shift | mod::Ctrl, menu::Main, {kEnter, "say: Exit the game"}},
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         game.z.s.ui.menu = menu::Escape;
         game.z.s.ui.menuposition = 1;
         game.z.s.human().money = 1234;
@@ -62,7 +63,7 @@ TEST(EscapeMenu, QuittingWantsAModifierWithEnter) {
 }
 
 TEST(EscapeMenu, OpensOnItsLastItemAndGoesBackToTheStore) {
-    FakeGame game;
+    StartedGame game;
     game.z.s.ui.menu = menu::Escape;
     game.z.s.ui.menuposition = 0;
     menus(game.z, -1, -1);
@@ -81,7 +82,7 @@ TEST(EscapeMenu, OpensOnItsLastItemAndGoesBackToTheStore) {
 }
 
 TEST(SetupMenu, BeginGameStartsPausedInTheStoreMenu) {
-    FakeGame game;
+    StartedGame game;
     game.z.s.ui.menu = menu::Setup;
     game.z.s.ui.menuposition = 0;
     game.z.s.clock.paused = 0;

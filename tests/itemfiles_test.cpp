@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "content/itemfiles.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 
 std::vector<std::string> names(const GameState& s) {
     std::vector<std::string> result;
@@ -18,7 +18,7 @@ std::vector<std::string> names(const GameState& s) {
 }
 
 TEST(Additem, WholeDollarsAtLeastFiveSortedAndUnique) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.game.itemcount = 0;
     additem(game.z, "Pen", "3.99", "d");
@@ -37,7 +37,7 @@ TEST(Additem, WholeDollarsAtLeastFiveSortedAndUnique) {
 }
 
 TEST(Additem, TheCatalogueStopsAt999) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.game.itemcount = 0;
     for (int i = 1; i <= 999; ++i) additem(game.z, "Item " + std::to_string(i), "100", "d");
@@ -78,7 +78,7 @@ TEST(ItemsFile, ReadsCommentsQuotesAndDropsAnUnfinishedItem) {
 }
 
 TEST(ItemsFile, ABareLineFeedFileIsRepairedInPlaceAndRead) {
-    FakeGame game;
+    StartedGame game;
     game.folder.write("items3.txt", "Kite\n12\nFlies high.\n\nYoyo\n6\nUp and down.\n");
     auto items = readitemsfile(game.z, game.folder.file("items3.txt"));
     ASSERT_TRUE(items);
@@ -91,7 +91,7 @@ TEST(ItemsFile, ABareLineFeedFileIsRepairedInPlaceAndRead) {
 }
 
 TEST(Fixfile, SplitsLineFeedsAndDropsEmptyCarriageReturnLines) {
-    FakeGame game;
+    StartedGame game;
     game.folder.write("items1.txt", "a\r\n\r\nb\nc\n\nd\re");
     fixfile(game.z, game.folder.file("items1.txt"));
     EXPECT_EQ(game.folder.read("items1.txt"), "a\r\nb\r\nc\r\n\r\nd\r\ne\r\n");

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "core/keys.h"
-#include "screens/loans.h"
-#include "support/fake_game.h"
+#include "finance/loans.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 TEST(CreditRating, EachBandStartsJustAboveItsLowerBound) {
@@ -38,7 +38,7 @@ TEST(CreditRating, EachBandStartsJustAboveItsLowerBound) {
 }
 
 TEST(GlobalKeys, MoneyDateAndCreditSpeakThePlayersFigures) {
-    FakeGame game;
+    StartedGame game;
     game.z.s.human().money = -1234.5;
     game.z.s.human().storename = "Corner Shop";
     game.z.s.calendar = {12, 3, 2, 1};
@@ -52,7 +52,7 @@ TEST(GlobalKeys, MoneyDateAndCreditSpeakThePlayersFigures) {
 }
 
 TEST(GlobalKeys, KeysThatNoRuleTakesDoNothing) {
-    FakeGame game;
+    StartedGame game;
     for (int code : {-5, 0, 1, 65, 84, 112, 255, 70000}) game.press(code);
     game.press(key::Digit0 + 3);  // aisle keys only work in the store's menus
     game.press(key::Q);           // and so do the quick jumps
@@ -62,7 +62,7 @@ TEST(GlobalKeys, KeysThatNoRuleTakesDoNothing) {
 }
 
 TEST(GlobalKeys, QuickJumpsOnlyFromTheStoresMenus) {
-    FakeGame game;
+    StartedGame game;
     game.z.s.ui.menu = 8;
     game.z.s.ui.menuposition = 4;
     game.press(key::W);
@@ -76,7 +76,7 @@ TEST(GlobalKeys, QuickJumpsOnlyFromTheStoresMenus) {
 }
 
 TEST(GlobalKeys, DigitKeysSelectAnAisleTheStoreHas) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.ui.menu = 6;
     s.human().aislecount = 10;
@@ -98,7 +98,7 @@ TEST(GlobalKeys, DigitKeysSelectAnAisleTheStoreHas) {
 }
 
 TEST(GlobalKeys, RateStaysWithinOneToTenAndIsKept) {
-    FakeGame game;
+    StartedGame game;
     for (int i = 0; i < 9; ++i) game.press(key::PageUp);
     EXPECT_EQ(game.take().back(), "say: Sapi rate changed to 10.");
     EXPECT_EQ(game.z.s.ui.sapirate, 10);
@@ -108,7 +108,7 @@ TEST(GlobalKeys, RateStaysWithinOneToTenAndIsKept) {
 }
 
 TEST(Sortloans, MovesThePlayersLoansToTheFrontAndDropsPaidOffOnes) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     auto loan = [](const char* lender, double principal, int borrower) {
         Loan l;
@@ -143,7 +143,7 @@ TEST(Sortloans, MovesThePlayersLoansToTheFrontAndDropsPaidOffOnes) {
 
 TEST(GlobalKeys, SpacePausesOnlyInTheStoresMenus) {
     for (int number = 1; number <= 16; ++number) {
-        FakeGame game;
+        StartedGame game;
         game.z.s.ui.menu = number;
         game.press(key::Space);
         const bool toggles = (number >= 5 && number <= 9) || number == 14;

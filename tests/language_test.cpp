@@ -2,15 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "speech/language.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 
 TEST(Language, LongestPhrasesFirstAndTheLaterOfEqualLength) {
-    FakeGame game(false);
+    StartedGame game(false);
     game.folder.write("language.txt",
                       "Pirate\r\n\r\nMoney\r\n\r\nDoubloons\r\nMoney=\r\nLoot is\r\n"
                       "Store\r\nShip\r\nStock\r\nCargo\r\nhas\r\nholds\r\nDangling\r\n");
@@ -28,7 +28,7 @@ TEST(Language, LongestPhrasesFirstAndTheLaterOfEqualLength) {
 }
 
 TEST(Language, NoFileOrNoPairsMeansEnglish) {
-    FakeGame game(false);
+    StartedGame game(false);
     loadlanguagefile(game.z);
     EXPECT_EQ(game.z.language.count, 0);
     EXPECT_EQ(game.folder.read("debuglog.txt"), "Using English.\r\n");

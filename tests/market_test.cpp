@@ -5,14 +5,14 @@
 
 #include "market/warehouse.h"
 #include "market/wheels.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 
-Item& oneitem(FakeGame& game, double baseprice) {
+Item& oneitem(StartedGame& game, double baseprice) {
     game.z.s.game.itemcount = 1;
     Item& item = game.z.s.item[1];
     item = Item{};
@@ -21,7 +21,7 @@ Item& oneitem(FakeGame& game, double baseprice) {
 }
 
 TEST(Wheels, InitialisationTakesThreeDrawsPerWheelInOrder) {
-    FakeGame game;
+    StartedGame game;
     Item& item = oneitem(game, 100);
     // Per wheel: size, centre, angle.
     game.z.rng.script(
@@ -53,7 +53,7 @@ TEST(Wheels, ATurnOntoTheCentreLineDrawsANewSizeAndMayFlip) {
         {360, {0.0}, 10, 7},  // a wheel left at 360 comes round to 10
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         Item& item = oneitem(game, 20);
         item.wheelangle[0] = c.angle;
         item.wheelsize[0] = 7;
@@ -63,7 +63,7 @@ TEST(Wheels, ATurnOntoTheCentreLineDrawsANewSizeAndMayFlip) {
         EXPECT_EQ(item.wheelangle[0], c.angleafter) << c.angle;
         EXPECT_EQ(item.wheelsize[0], c.sizeafter) << c.angle;
     }
-    FakeGame game;
+    StartedGame game;
     Item& item = oneitem(game, 20);
     item.wheelangle = {0, 10, 20, 360, 40};
     game.z.rng.script({0.99});  // wheel 4
@@ -73,7 +73,7 @@ TEST(Wheels, ATurnOntoTheCentreLineDrawsANewSizeAndMayFlip) {
 }
 
 TEST(Wheels, ValueAndEstimateTruncateTowardZero) {
-    FakeGame game;
+    StartedGame game;
     Item& item = oneitem(game, 10);
     item.wheelangle = {90, 90, 90, 90, 90};
     item.wheelsize = {1, 1, 1, 1, 1};
@@ -92,7 +92,7 @@ TEST(Wheels, ValueAndEstimateTruncateTowardZero) {
 }
 
 TEST(Wheels, ABasePriceOfZeroKeepsTheValueAtZero) {
-    FakeGame game;
+    StartedGame game;
     Item& item = oneitem(game, 0);
     initwheels(game.z, 1);
     for (int day = 0; day < 2000; ++day) {
@@ -106,7 +106,7 @@ TEST(Wheels, ABasePriceOfZeroKeepsTheValueAtZero) {
 }
 
 TEST(Warehouse, UnitPricesByFactorAndQuantity) {
-    FakeGame game;
+    StartedGame game;
     Item& item = oneitem(game, 8);
     const struct {
         double factor, quantity, price;
@@ -135,7 +135,7 @@ int carriedunits(const GameState& s, int* carried) {
 }
 
 TEST(Warehouse, PurchasesMoveUnitsAndKeep28ItemsCarried) {
-    FakeGame game;  // a started game: 63 items, 28 carried with 90 units each
+    StartedGame game;  // a started game: 63 items, 28 carried with 90 units each
     GameState& s = game.z.s;
     int carried = 0;
     ASSERT_EQ(carriedunits(s, &carried), 2520);
@@ -160,7 +160,7 @@ TEST(Warehouse, PurchasesMoveUnitsAndKeep28ItemsCarried) {
 }
 
 TEST(Warehouse, BuyingTheLastUnitsBringsInANewcomer) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     int bought = 0;
     for (int i = 1; i <= s.game.itemcount && !bought; ++i)
@@ -181,7 +181,7 @@ TEST(Warehouse, BuyingTheLastUnitsBringsInANewcomer) {
 }
 
 TEST(Warehouse, SpreadLowersTheFactorOfItemsItLandsOn) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.game.itemcount = 30;
     for (int i = 1; i <= 30; ++i) {

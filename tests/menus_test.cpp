@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "core/keys.h"
-#include "core/menus.h"
-#include "support/fake_game.h"
+#include "finance/loans.h"
+#include "support/started_game.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 
 TEST(Cycleme, MovesWrapsAndStops) {
     const struct {
@@ -40,7 +41,7 @@ TEST(Cycleme, MovesWrapsAndStops) {
         {5, key::Down, 5, 2, 6, true},
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         game.z.s.ui.menuposition = c.from;
         cycleme(game.z, c.code, 0, c.items, c.flock);
         EXPECT_EQ(game.z.s.ui.menuposition, c.to)
@@ -52,7 +53,7 @@ TEST(Cycleme, MovesWrapsAndStops) {
 }
 
 TEST(Menus, LiveLoansCountOnlyThePlayersUnpaidLoans) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.game.loancount = 4;
     s.loan[1].borrower = 1, s.loan[1].principal = 100;
@@ -65,7 +66,7 @@ TEST(Menus, LiveLoansCountOnlyThePlayersUnpaidLoans) {
 
 TEST(Menus, EnterClicksFirstInEveryMenuButSetup) {
     const std::string click = "sound: sounds/menu/enter.wav 0 0";
-    FakeGame game;
+    StartedGame game;
     game.z.s.ui.menu = 3;
     game.z.s.ui.menuposition = 2;
     menus(game.z, key::Enter, 0);

@@ -3,12 +3,12 @@
 
 #include "persist/progress.h"
 #include "setup/newgame.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 
 int features(const std::string& tags) {
     int count = 0;
@@ -30,7 +30,7 @@ TEST(Startusout, StoresFollowTheDifficulty) {
     };
     for (const auto& c : cases) {
         for (int seed = 1; seed <= 20; ++seed) {
-            FakeGame game(false);
+            StartedGame game(false);
             game.z.rng.seed(static_cast<std::uint64_t>(seed));
             GameState& s = game.z.s;
             s.game.difficulty = c.difficulty;
@@ -65,7 +65,7 @@ TEST(Startusout, StoresFollowTheDifficulty) {
 }
 
 TEST(Startusout, DrawsFeaturesThenWheelsThenTheWarehouse) {
-    FakeGame game(false);
+    StartedGame game(false);
     GameState& s = game.z.s;
     s.game.difficulty = 3;
     // Slot 2: 3 features, [radioads] twice and [tvads]; slots 3 to 5: 2 features each.
@@ -84,7 +84,7 @@ TEST(Startusout, DrawsFeaturesThenWheelsThenTheWarehouse) {
 }
 
 TEST(Startusout, TheBuiltInListAlone) {
-    FakeGame game;  // start-up ran new-game setup once
+    StartedGame game;  // start-up ran new-game setup once
     const GameState& s = game.z.s;
     ASSERT_EQ(s.game.itemcount, 63);
     EXPECT_EQ(s.item[1].name, "Audyssey magazine");
@@ -103,7 +103,7 @@ TEST(Startusout, TheBuiltInListAlone) {
 }
 
 TEST(Startusout, FewerThan30ItemsBringBackTheBuiltInList) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     std::string file;
     for (int i = 1; i <= 12; ++i)
@@ -135,7 +135,7 @@ TEST(Startusout, FewerThan30ItemsBringBackTheBuiltInList) {
 }
 
 TEST(Startusout, LeavesNamesAndTheAisleCountersAlone) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.human().storename = "Mine";
     s.aisle[1][2].sold = 17;

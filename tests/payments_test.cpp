@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "sim/payments.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 TEST(Bills, AllOrNothingWithTheMonthsBehind) {
@@ -22,7 +22,7 @@ TEST(Bills, AllOrNothingWithTheMonthsBehind) {
         {900, 0, 0, 100, 721},
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         Store& store = game.z.s.store[3];
         store.money = c.cash;
         store.billsmonthslate = c.latebefore;
@@ -34,7 +34,7 @@ TEST(Bills, AllOrNothingWithTheMonthsBehind) {
 }
 
 TEST(Bills, ThePlayerHearsTheAlarmOrTheCoins) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     for (int p = 2; p <= 5; ++p) s.store[p].active = 0;
     s.human().money = 100;
@@ -59,7 +59,7 @@ struct LoanGame {
     }
     Loan& loan() { return game.z.s.loan[1]; }
     Store& store() { return game.z.s.store[3]; }
-    FakeGame game;
+    StartedGame game;
 };
 
 TEST(Loans, InterestOnThePrincipalThenThePaymentToInterestFirst) {

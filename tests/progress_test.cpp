@@ -5,15 +5,15 @@
 
 #include "core/keys.h"
 #include "persist/progress.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 
 TEST(Progress, WritesEveryChoiceAndReadsItBack) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.ui.speechoutput = 2;
     s.ui.sapirate = 7;
@@ -30,7 +30,7 @@ TEST(Progress, WritesEveryChoiceAndReadsItBack) {
               "items4.txt\r\n 0 \r\nDorrin\r\nKai Mart\r\nDezerudi\r\nNeptco\r\nVavudez\r\n"
               "Monkey Barn\r\n\r\nWhite Divils\r\n");
 
-    FakeGame reread(false);
+    StartedGame reread(false);
     std::filesystem::copy_file(game.folder.file("progress.ini"),
                                reread.folder.file("progress.ini"));
     setdefaultnames(reread.z.s);
@@ -64,7 +64,7 @@ TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
         {std::string(1, '\0'), 0, 2, 1, 0, "Player"},
     };
     for (const auto& c : cases) {
-        FakeGame game(false);
+        StartedGame game(false);
         setdefaultnames(game.z.s);
         game.folder.write("progress.ini", c.text);
         readprogress(game.z);
@@ -81,7 +81,7 @@ TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
 }
 
 TEST(Progress, AFileThatCannotBeWrittenIsReportedAndTheOldOneStays) {
-    FakeGame game;
+    StartedGame game;
     game.press(key::PageUp);
     const std::string before = game.folder.read("progress.ini");
     // A folder where the file should be: nothing can be written over it.

@@ -2,15 +2,18 @@
 #include <gtest/gtest.h>
 
 #include "core/keys.h"
-#include "core/menus.h"
+#include "finance/loans.h"
 #include "reports/gameend.h"
 #include "reports/statement.h"
-#include "support/fake_game.h"
+#include "state/menunumbers.h"
+#include "store/aisles.h"
+#include "support/started_game.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 TEST(Ending, OrdinalSuffixes) {
@@ -23,7 +26,7 @@ TEST(Ending, OrdinalSuffixes) {
 }
 
 TEST(YearlyTax, TakesAFifthOfEveryActiveStoresCash) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.store[1].money = 12345.67;
     s.store[2].money = -1000;
@@ -36,7 +39,7 @@ TEST(YearlyTax, TakesAFifthOfEveryActiveStoresCash) {
 }
 
 TEST(Worth, CashLessWhatTheLoansOwe) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.game.loancount = 2;
     s.loan[1] = {"Bank", 8000, 100, 2, 5, 100, 1, 0, 0};
@@ -60,7 +63,7 @@ struct StatementGame {
         for (int i = 1; i <= s.game.itemcount; ++i) s.storeitem[1][i] = StoreItem{};
         game.take();
     }
-    FakeGame game;
+    StartedGame game;
 };
 
 TEST(Statement, AMonthWithNoSalesEndingWhereItBegan) {
@@ -191,7 +194,7 @@ TEST(Statement, AReminderForEveryMonthOfTheGame) {
 }
 
 TEST(GameEnd, BankruptOnDay30TheLostMenuStaysTheEnd) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.calendar = {30, 4, 1, 1};
     lost(game.z);
@@ -217,7 +220,7 @@ TEST(GameEnd, TheJobsSentenceFollowsTheFate) {
         {7, "The 7 people who were working at Monkey Barn have found themselves without jobs."},
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         game.z.s.store[4].employees = c.employees;
         AIlost(game.z, 4);
         EXPECT_EQ(game.take(),
@@ -234,14 +237,14 @@ TEST(GameEnd, TheJobsSentenceFollowsTheFate) {
 }
 
 TEST(GameEnd, InDebugModeThePlayerCannotLose) {
-    FakeGame game;
+    StartedGame game;
     game.z.s.game.debugmode = 1;
     lost(game.z);
     EXPECT_EQ(game.z.s.ui.menu, menu::Main);
 }
 
 TEST(GameEnd, TheFinalRankingGivesEqualWorthToTheLaterSlot) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.game.loancount = 0;
     const double money[] = {0, 5000, 7000, 5000, -20000000, 7000};

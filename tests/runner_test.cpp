@@ -1,17 +1,17 @@
 // The script runner's commands, as tests and outside checks rely on them.
 #include <gtest/gtest.h>
 
-#include "core/prompt.h"
-#include "platform/headless/runner.h"
-#include "support/fake_game.h"
+#include "app/runner.h"
+#include "support/started_game.h"
+#include "ui/prompt.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
-int run(FakeGame& game, const std::string& script, std::string* errors = nullptr) {
+int run(StartedGame& game, const std::string& script, std::string* errors = nullptr) {
     std::istringstream in(script);
     std::ostringstream err;
     int status = runscript(game.z, game.platform, in, err);
@@ -45,7 +45,7 @@ TEST(Runner, ParsesKeyNamesWithModifiers) {
 }
 
 TEST(Runner, StopsAtAnUnknownCommandNamingItsLine) {
-    FakeGame game;
+    StartedGame game;
     std::string errors;
     EXPECT_EQ(run(game, "# a comment\n\nZ\nfly away\nX\n", &errors), 2);
     EXPECT_EQ(errors, "zelvo-headless: line 4: unknown command: fly away\n");
@@ -56,7 +56,7 @@ TEST(Runner, StopsAtAnUnknownCommandNamingItsLine) {
 }
 
 TEST(Runner, AnswersQueueInOrderAndKeepTheirBlanks) {
-    FakeGame game;
+    StartedGame game;
     EXPECT_EQ(run(game, "answer   two words \nanswer\nanswer x\r\n"), 0);
     EXPECT_EQ(askfortext(game.z, "Type a name.", "Set your name"), "  two words ");
     EXPECT_EQ(askfortext(game.z, "Again.", "Set your name"), "");
@@ -69,7 +69,7 @@ TEST(Runner, AnswersQueueInOrderAndKeepTheirBlanks) {
 }
 
 TEST(Runner, TicksOnlyWhileTheClockRunsAndDaysResumeIt) {
-    FakeGame game;
+    StartedGame game;
     game.z.s.ui.menu = 5;  // the Store menu takes the keys
     EXPECT_EQ(run(game, "tick 3\n"), 0);
     EXPECT_EQ(game.take(), Lines{});  // the clock is stopped: nothing fires

@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "sim/customers.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 // A started game whose store `slot` has `aisles` aisles of item 1, valued at `value`.
@@ -32,7 +32,7 @@ struct SalesGame {
         storeday(game.z, slot);
         EXPECT_EQ(game.z.rng.scriptleft(), 0u) << "draws left over";
     }
-    FakeGame game;
+    StartedGame game;
     int slot;
 };
 
@@ -134,7 +134,7 @@ TEST(TheftDivisor, ByStoreFeaturesAndDifficulty) {
         {2, 1, "[security][security]", 630},
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         game.z.s.game.difficulty = c.difficulty;
         game.z.s.store[c.slot].features = c.features;
         EXPECT_DOUBLE_EQ(theftdivisor(game.z, c.slot), c.divisor) << c.features;
@@ -148,7 +148,7 @@ TEST(Customers, DrawingFeaturesTakeFromEveryOtherStore) {
         int mineafter;
     } cases[] = {{5, 0, 105}, {8, 4, 104}, {3, 0, 103}, {100, 96, 104}};
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         GameState& s = game.z.s;
         for (int p = 1; p <= 5; ++p) {
             s.store[p].features.clear();
@@ -165,7 +165,7 @@ TEST(Customers, DrawingFeaturesTakeFromEveryOtherStore) {
 }
 
 TEST(Customers, TheSeasonAndStoresOutOfTheGame) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     for (int p = 1; p <= 5; ++p) s.store[p].features.clear();
     s.store[4].active = 0;

@@ -5,14 +5,16 @@
 #include <fstream>
 #include <iterator>
 
-#include "core/menus.h"
+#include "persist/loadgame.h"
 #include "persist/savegame.h"
-#include "support/fake_game.h"
+#include "state/menunumbers.h"
+#include "support/started_game.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 const std::string kSaves = std::string(ZELVO_TEST_SOURCES) + "/saves/";
@@ -32,7 +34,7 @@ struct SaveGame {
         loadgame(game.z, as);
         return game.take();
     }
-    FakeGame game;
+    StartedGame game;
 };
 
 TEST(Saves, ThisVersionLoadsAndSavesAgainToTheSameFile) {
@@ -70,7 +72,7 @@ TEST(Saves, OlderVersionsHaveNoMedicalCostsAndMayEndBeforeTheStatistics) {
 }
 
 TEST(Saves, StoresOutOfTheGameAndNamesWithAStar) {
-    FakeGame game;
+    StartedGame game;
     GameState& s = game.z.s;
     s.store[3].active = 0;
     s.human().ownername = "*Ann";
@@ -101,7 +103,7 @@ TEST(Saves, MoneyLinesReadTheirLeadingNumber) {
         double money;
     } cases[] = {{"1234,56", 1234.56}, {"12abc", 12}, {" -5.5 ", -5.5}, {"", 0}, {"cash", 0}};
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         game.folder.write("edited", withline(6, c.line));  // the player's money
         loadgame(game.z, "edited");
         EXPECT_EQ(game.take().back(), "say: Game loaded.") << c.line;
@@ -122,7 +124,7 @@ TEST(Saves, ADamagedFileChangesNothing) {
         {"bytes of nothing", std::string(100, '\0')},
     };
     for (const auto& c : cases) {
-        FakeGame game;
+        StartedGame game;
         GameState& s = game.z.s;
         s.human().money = 4242;
         s.calendar = {3, 4, 2, 5};
@@ -137,7 +139,7 @@ TEST(Saves, ADamagedFileChangesNothing) {
 }
 
 TEST(Saves, NamesThatAreNotPlainFilesInTheFolder) {
-    FakeGame game;
+    StartedGame game;
     for (const char* name : {"nothing here", "../saved", "/etc/passwd", "sub/dir"}) {
         loadgame(game.z, name);
         EXPECT_EQ(game.take(), Lines{"say: File not found."}) << name;

@@ -3,12 +3,12 @@
 
 #include "core/keys.h"
 #include "speech/speech.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 TEST(Splitlines, WrapsByTheWindowWidth) {
@@ -47,7 +47,7 @@ TEST(Splitlines, WrapsByTheWindowWidth) {
 }
 
 TEST(Sayit, RecordsTheLast999MessagesButNotTheEmptyOne) {
-    FakeGame game;
+    StartedGame game;
     for (int i = 1; i <= 1000; ++i) sayit(game.z, "message " + std::to_string(i));
     sayit(game.z, "");
     const auto& history = game.z.s.ui.speechhistory;
@@ -58,7 +58,7 @@ TEST(Sayit, RecordsTheLast999MessagesButNotTheEmptyOne) {
 }
 
 TEST(Sayit, ReviewReadoutsAreNotRecorded) {
-    FakeGame game;
+    StartedGame game;
     sayit(game.z, "Loans");
     game.take();
     game.press(key::RightBracket);
@@ -73,7 +73,7 @@ TEST(Sayit, ReviewReadoutsAreNotRecorded) {
 }
 
 TEST(Sayit, TranslatesBeforeRecording) {
-    FakeGame game;
+    StartedGame game;
     game.z.language.count = 1;
     game.z.language.phrases = {{"Zelvo", "Selvo"}};
     sayit(game.z, "Zelvo, Zelvo and zelvo");
@@ -104,14 +104,14 @@ TEST(Sayit, EngineFailuresAreLoggedAndPlayGoesOn) {
 }
 
 TEST(Sayit, WithoutAVoiceTheTitleSpeaks) {
-    FakeGame game;
+    StartedGame game;
     game.z.s.ui.sapiready = 0;
     sayit(game.z, "Hello");
     EXPECT_EQ(game.take(), Lines{"title: Hello"});
 }
 
 TEST(Popup, PausesPlaysThePauseSoundThenSpeaks) {
-    FakeGame game;
+    StartedGame game;
     game.platform.startDayTimer(750);
     game.z.s.clock.paused = 0;
     game.take();

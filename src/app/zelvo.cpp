@@ -10,7 +10,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/startup.h"
+#include "game/startup.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace {

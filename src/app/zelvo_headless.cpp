@@ -6,10 +6,10 @@
 #include <iostream>
 #include <string>
 
-#include "core/startup.h"
+#include "app/runner.h"
 #include "core/zelvo.h"
+#include "game/startup.h"
 #include "platform/headless/headless_platform.h"
-#include "platform/headless/runner.h"
 
 namespace {
 

@@ -25,6 +25,14 @@ void addlog(Zelvo& z, const std::string& line) {
     }
 }
 
+bool secondstorelogged(const Zelvo& z, int store) {
+    return z.s.game.debugmode == 1 && store == 2;
+}
+
+void logsecondstore(Zelvo& z, int store, const std::string& line) {
+    if (secondstorelogged(z, store)) addlog(z, line);
+}
+
 void Command2_Click(Zelvo& z) {
     z.s.ui.menuposition = 6;
     const double amount = 100000;

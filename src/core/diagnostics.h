@@ -12,6 +12,10 @@ struct Zelvo;
 void debuglog(const Zelvo& z, const std::string& line);
 // Adds a line to the hidden diagnostic list List1.
 void addlog(Zelvo& z, const std::string& line);
+// The developer follows one computer store, the second, through the log in debug mode.
+bool secondstorelogged(const Zelvo& z, int store);
+// Adds the line to the log when it is about that store.
+void logsecondstore(Zelvo& z, int store, const std::string& line);
 // The loan payment calculator behind the Command2 button.
 void Command2_Click(Zelvo& z);
 

@@ -1,9 +1,7 @@
-// Key codes and the one key handler.
+// Key codes and modifier bits, as the machine hands them to the game.
 #pragma once
 
 namespace zelvo {
-
-struct Zelvo;
 
 namespace key {
 constexpr int Backspace = 8, Tab = 9, Enter = 13, Shift = 16, Ctrl = 17, Alt = 18, Escape = 27,
@@ -17,11 +15,5 @@ constexpr int Backspace = 8, Tab = 9, Enter = 13, Shift = 16, Ctrl = 17, Alt = 1
 namespace mod {
 constexpr int Shift = 1, Ctrl = 2, Alt = 4;
 }
-
-// The thirteen keys the menus receive.
-bool ismenukey(int code);
-
-// Handles one key-down with code K and modifier state S.
-void Form_KeyDown(Zelvo& z, int KeyCode, int Shift);
 
 }  // namespace zelvo

@@ -1,29 +1,14 @@
-// The game context and its binding to the machine's events.
+// The game context: its records, its folder and the way the program ends.
 #include "core/zelvo.h"
 
-#include "core/clock.h"
-#include "core/keys.h"
-
 namespace zelvo {
-
-void GameEvents::onKey(int code, int state) {
-    Form_KeyDown(z_, code, state);
-}
-void GameEvents::onDayTimer() {
-    Timer1_Timer(z_);
-}
-void GameEvents::onClose() {
-    endprogram(z_);
-}
 
 Zelvo::Zelvo(Platform& p, std::string dir)
     : platform(p),
       folder(std::move(dir)),
       soundfolder(folder),
       state(std::make_unique<GameState>()),
-      s(*state) {
-    platform.setEvents(&events);
-}
+      s(*state) {}
 
 Zelvo::~Zelvo() {
     platform.setEvents(nullptr);

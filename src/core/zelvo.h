@@ -7,26 +7,13 @@
 #include <vector>
 
 #include "core/random.h"
+#include "core/records.h"
 #include "platform/platform.h"
-#include "sound/sound.h"
-#include "speech/language.h"
 #include "state/state.h"
 
 namespace zelvo {
 
-struct Zelvo;
-
-// Hands the machine's events to the game's handlers.
-class GameEvents : public PlatformEvents {
-public:
-    explicit GameEvents(Zelvo& z) : z_(z) {}
-    void onKey(int code, int state) override;
-    void onDayTimer() override;
-    void onClose() override;
-
-private:
-    Zelvo& z_;
-};
+struct MenuTable;
 
 // Thrown once the program has ended; unwinds every nested handler up to the main loop.
 // Not a std::exception, so that no menu's fault handling swallows it.
@@ -54,7 +41,11 @@ struct Zelvo {
     long long daysprocessed = 0;
     bool ended = false;
     std::vector<std::string> List2;  // the lines of the last statement, read in its menu
-    GameEvents events{*this};
+
+    // Handed in by the game's shell at start-up: who hears the machine's events, and the
+    // table of menus the menu engine dispatches through.
+    std::unique_ptr<PlatformEvents> events;
+    const MenuTable* menutable = nullptr;
 };
 
 // The window caption, also the title the speech outputs restore.

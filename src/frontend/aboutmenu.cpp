@@ -1,10 +1,12 @@
 // The About menu: seven help texts and the way back.
 #include "core/keys.h"
-#include "core/menus.h"
 #include "core/zelvo.h"
 #include "frontend/frontend.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 
@@ -63,14 +65,11 @@ constexpr const char* kHelp[] = {
 
 }  // namespace
 
-void aboutmenu(Zelvo& z, int KeyCode, int Shift, int) {
-    cycleme(z, KeyCode, Shift, 8, 0);
+void aboutmenu(Zelvo& z, int KeyCode, int Shift) {
+    movecursor(z, KeyCode, Shift);
     const int position = z.s.ui.menuposition;
-    if (KeyCode == key::Escape || (KeyCode == key::Enter && position == 8)) {
-        z.s.ui.menu = menu::Main;
-        z.s.ui.menuposition = 1;
-        makesound(z, "\\sounds\\game\\previous.wav", 0, 0, 0, -1);
-        menus(z, -1, -1);
+    if (KeyCode == key::Escape || (KeyCode == key::Enter && position == menuitems(z))) {
+        goback(z, menu::Main, 1);
         return;
     }
     sayit(z, kHelp[position - 1]);

@@ -1,12 +1,14 @@
 // The Escape menu of a running game: quit, save, or go back.
 #include "core/keys.h"
-#include "core/menus.h"
-#include "core/prompt.h"
 #include "core/zelvo.h"
 #include "frontend/frontend.h"
 #include "persist/savegame.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
+#include "ui/prompt.h"
 
 namespace zelvo {
 
@@ -16,16 +18,13 @@ constexpr const char* kItems[] = {"Quit current game and return to the main menu
                                   "Return to the game."};
 
 void backtogame(Zelvo& z) {
-    z.s.ui.menu = menu::Store;
-    z.s.ui.menuposition = 0;
-    makesound(z, "\\sounds\\game\\previous.wav", 0, 0, 0, -1);
-    menus(z, -1, -1);
+    goback(z, menu::Store, 0);
 }
 
 }  // namespace
 
-void escapemenu(Zelvo& z, int KeyCode, int Shift, int) {
-    cycleme(z, KeyCode, Shift, 3, 0);
+void escapemenu(Zelvo& z, int KeyCode, int Shift) {
+    movecursor(z, KeyCode, Shift);
     const int position = z.s.ui.menuposition;
     if (KeyCode == key::Escape) {
         backtogame(z);

@@ -5,9 +5,9 @@ namespace zelvo {
 
 struct Zelvo;
 
-void mainmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void setupmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void aboutmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void escapemenu(Zelvo& z, int KeyCode, int Shift, int loans);
+void mainmenu(Zelvo& z, int KeyCode, int Shift);
+void setupmenu(Zelvo& z, int KeyCode, int Shift);
+void aboutmenu(Zelvo& z, int KeyCode, int Shift);
+void escapemenu(Zelvo& z, int KeyCode, int Shift);
 
 }  // namespace zelvo

@@ -1,12 +1,13 @@
 // The Main menu: new game, help, loading, the content editors and the way out.
-#include "core/clock.h"
 #include "core/keys.h"
-#include "core/menus.h"
-#include "core/prompt.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
 #include "frontend/frontend.h"
-#include "persist/savegame.h"
+#include "persist/loadgame.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
+#include "ui/prompt.h"
 
 namespace zelvo {
 
@@ -54,11 +55,11 @@ void act(Zelvo& z, int position) {
 
 }  // namespace
 
-void mainmenu(Zelvo& z, int KeyCode, int Shift, int) {
+void mainmenu(Zelvo& z, int KeyCode, int Shift) {
     UI& ui = z.s.ui;
     // Enter on the freshly opened menu steps onto the first item rather than the last.
     if (ui.menuposition == 0 && KeyCode == key::Enter) KeyCode = key::Right;
-    cycleme(z, KeyCode, Shift, 6, 0);
+    movecursor(z, KeyCode, Shift);
     if (KeyCode == key::Escape) ui.menuposition = 6;
     if (KeyCode == key::Enter)
         act(z, ui.menuposition);

@@ -1,13 +1,15 @@
 // The Setup menu: the player's name, the store's name, the difficulty, and the start.
 #include "core/keys.h"
-#include "core/menus.h"
-#include "core/prompt.h"
 #include "core/zelvo.h"
 #include "frontend/frontend.h"
 #include "persist/progress.h"
 #include "setup/newgame.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
+#include "ui/prompt.h"
 
 namespace zelvo {
 
@@ -83,11 +85,13 @@ void act(Zelvo& z, int position) {
 
 }  // namespace
 
-void setupmenu(Zelvo& z, int KeyCode, int Shift, int) {
-    cycleme(z, KeyCode, Shift, 4, 0);
+void setupmenu(Zelvo& z, int KeyCode, int Shift) {
+    movecursor(z, KeyCode, Shift);
     if (KeyCode == key::Escape) {
+        // The one way back that is announced before its sound: the Main menu's "New game"
+        // is heard first, and the previous sound closes it.
         entermenu(z, menu::Main, 1);
-        makesound(z, "\\sounds\\game\\previous.wav", 0, 0, 0, -1);
+        makesound(z, sounds::Previous, 0, 0, 0, -1);
     } else if (KeyCode == key::Enter) {
         act(z, z.s.ui.menuposition);
     } else {

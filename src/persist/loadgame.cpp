@@ -1,5 +1,7 @@
 // Loading a saved game. The file is read into a copy of the game first, so a file that is
 // damaged or cut short leaves the running game exactly as it was.
+#include "persist/loadgame.h"
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -7,12 +9,13 @@
 #include <stdexcept>
 
 #include "core/diagnostics.h"
-#include "core/menus.h"
 #include "core/numbers.h"
 #include "core/zelvo.h"
 #include "persist/savegame.h"
 #include "persist/textfile.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 

@@ -9,9 +9,6 @@ struct Zelvo;
 
 // Writes the current game to the named file ("lastsave" is the silent automatic save).
 void savegame(Zelvo& z, const std::string& tempm);
-// Reads a saved game (this version's or one of the two before it) and opens the Store menu.
-// A file that cannot be read to its end changes nothing.
-void loadgame(Zelvo& z, const std::string& tempm);
 // A save stays a plain file in the program's folder: no folders, no way out of it.
 bool plainname(const std::string& name);
 

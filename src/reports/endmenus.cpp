@@ -3,23 +3,18 @@
 #include <array>
 
 #include "core/keys.h"
-#include "core/menus.h"
 #include "core/zelvo.h"
+#include "finance/loans.h"
 #include "reports/gameend.h"
 #include "speech/money.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "store/aisles.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 
 namespace {
-
-// Moves the cursor over `items` positions; Escape goes to the last one. Returns true when
-// Enter chose the last position.
-bool cursor(Zelvo& z, int KeyCode, int Shift, int items) {
-    cycleme(z, KeyCode, Shift, items, 0);
-    if (KeyCode == key::Escape) z.s.ui.menuposition = items;
-    return KeyCode == key::Enter && z.s.ui.menuposition == items;
-}
 
 std::string dateline(Zelvo& z) {
     return saymonth(z.s.calendar.month) + " " + std::to_string(z.s.calendar.day) + ", " +
@@ -47,9 +42,9 @@ std::string reminder(int month, int year) {
 
 }  // namespace
 
-void lostmenu(Zelvo& z, int KeyCode, int Shift, int) {
+void lostmenu(Zelvo& z, int KeyCode, int Shift) {
     const int players = z.s.game.playercount;
-    if (cursor(z, KeyCode, Shift, players + 1)) {
+    if (endmenucursor(z, KeyCode, Shift)) {
         entermenu(z, menu::Main, 1);
         return;
     }
@@ -75,10 +70,10 @@ void lostmenu(Zelvo& z, int KeyCode, int Shift, int) {
     }
 }
 
-void statementmenu(Zelvo& z, int KeyCode, int Shift, int) {
+void statementmenu(Zelvo& z, int KeyCode, int Shift) {
     const auto& lines = z.List2;
     const int count = static_cast<int>(lines.size());
-    if (cursor(z, KeyCode, Shift, count + 1)) {
+    if (endmenucursor(z, KeyCode, Shift)) {
         entermenu(z, menu::Store, 1);
         return;
     }
@@ -89,8 +84,8 @@ void statementmenu(Zelvo& z, int KeyCode, int Shift, int) {
         sayit(z, "Return to game." + reminder(z.s.calendar.month, z.s.calendar.year));
 }
 
-void knockoutmenu(Zelvo& z, int KeyCode, int Shift, int) {
-    if (cursor(z, KeyCode, Shift, 4)) {
+void knockoutmenu(Zelvo& z, int KeyCode, int Shift) {
+    if (endmenucursor(z, KeyCode, Shift)) {
         entermenu(z, menu::Main, 1);
         return;
     }
@@ -115,9 +110,9 @@ void knockoutmenu(Zelvo& z, int KeyCode, int Shift, int) {
     }
 }
 
-void finalmenu(Zelvo& z, int KeyCode, int Shift, int) {
+void finalmenu(Zelvo& z, int KeyCode, int Shift) {
     const int players = z.s.game.playercount;
-    if (cursor(z, KeyCode, Shift, players + 2)) {
+    if (endmenucursor(z, KeyCode, Shift)) {
         entermenu(z, menu::Main, 1);
         return;
     }

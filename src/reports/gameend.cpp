@@ -1,11 +1,13 @@
 // Bankruptcies and the last store standing.
 #include "reports/gameend.h"
 
-#include "core/clock.h"
-#include "core/menus.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 
@@ -19,19 +21,6 @@ constexpr const char* kFates[] = {
 };
 
 }  // namespace
-
-double worth(const Zelvo& z, int store) {
-    double owed = 0;
-    for (int i = 1; i <= z.s.game.loancount; ++i)
-        if (z.s.loan[i].borrower == store) owed += z.s.loan[i].principal + z.s.loan[i].interest;
-    return z.s.store[store].money - owed;
-}
-
-int totalcapacity(const Zelvo& z, int store) {
-    int total = 0;
-    for (int a = 1; a <= z.s.store[store].aislecount; ++a) total += z.s.aisle[store][a].capacity;
-    return total;
-}
 
 int statementyear(Zelvo& z) {
     return z.platform.currentYear() + z.s.calendar.year - 1;
@@ -63,7 +52,7 @@ std::string ending(const std::string& number) {
 void lost(Zelvo& z) {
     if (z.s.game.debugmode == 1) return;
     pausegame(z);
-    makesound(z, "\\sounds\\game\\alarm.wav", 0, 0, 0, -1);
+    makesound(z, sounds::Alarm, 0, 0, 0, -1);
     entermenu(z, menu::Lost, 1);
 }
 
@@ -71,9 +60,9 @@ void AIlost(Zelvo& z, int p) {
     Store& store = z.s.store[p];
     if (store.active != 1) return;
     if (z.s.game.debugmode != 1) pausegame(z);
-    makesound(z, "\\sounds\\game\\pause.wav", 0, 0, 0, -1);
+    makesound(z, sounds::Pause, 0, 0, 0, -1);
     hold(z, 0.2);
-    makesound(z, "\\sounds\\game\\award.wav", 0, 0, 0, -1);
+    makesound(z, sounds::Award, 0, 0, 0, -1);
     std::string text = "Falling too behind on its bills, " + store.storename +
                        " went bankrupt.  The store owner " + store.ownername;
     if (p >= 2 && p <= 5) text += kFates[p - 2];
@@ -91,7 +80,7 @@ void AIlost(Zelvo& z, int p) {
 
 void knockout(Zelvo& z) {
     pausegame(z);
-    makesound(z, "\\sounds\\game\\award.wav", 0, 0, 0, -1);
+    makesound(z, sounds::Award, 0, 0, 0, -1);
     entermenu(z, menu::Knockout, z.s.game.humanslot);
 }
 

@@ -16,16 +16,12 @@ void knockout(Zelvo& z);
 // "1" gives "1st", "12" gives "12th", "23" gives "23rd".
 std::string ending(const std::string& number);
 
-// A store's cash less everything it owes on its loans.
-double worth(const Zelvo& z, int store);
-// The units a store's aisles can hold.
-int totalcapacity(const Zelvo& z, int store);
 // The year the statements name: the computer's year plus the game year less one.
 int statementyear(Zelvo& z);
 
-void lostmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void statementmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void knockoutmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void finalmenu(Zelvo& z, int KeyCode, int Shift, int loans);
+void lostmenu(Zelvo& z, int KeyCode, int Shift);
+void statementmenu(Zelvo& z, int KeyCode, int Shift);
+void knockoutmenu(Zelvo& z, int KeyCode, int Shift);
+void finalmenu(Zelvo& z, int KeyCode, int Shift);
 
 }  // namespace zelvo

@@ -4,15 +4,18 @@
 
 #include <cmath>
 
-#include "core/clock.h"
 #include "core/diagnostics.h"
-#include "core/menus.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "finance/loans.h"
 #include "persist/textfile.h"
 #include "reports/gameend.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/money.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 
@@ -143,7 +146,7 @@ std::vector<std::string> statementlines(Zelvo& z) {
 void monthlystatement(Zelvo& z) {
     GameState& s = z.s;
     pausegame(z);
-    makesound(z, "\\sounds\\game\\statement.wav", 0, 0, 0, -1);
+    makesound(z, sounds::Statement, 0, 0, 0, -1);
     z.List2 = statementlines(z);
 
     std::vector<std::string> file = z.List2;

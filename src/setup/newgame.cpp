@@ -6,13 +6,14 @@
 #include <string>
 
 #include "content/itemfiles.h"
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "features/catalogue.h"
+#include "finance/loans.h"
 #include "market/warehouse.h"
 #include "market/wheels.h"
-#include "screens/loans.h"
 #include "setup/defaultitems.h"
 #include "speech/speech.h"
 
@@ -37,12 +38,6 @@ constexpr DifficultyRow kDifficulty[] = {
     {50000, 10000, {4, 4, 4, 4}, {20, 20, 20, 20}, 100000, 669, 0},
     {25000, 25000, {5, 6, 5, 6}, {40, 30, 40, 30}, 50000, 300, 1},
     {10000, 50000, {6, 7, 6, 7}, {60, 50, 60, 50}, 5000, 50, 2},
-};
-
-constexpr const char* kFeatureTags[] = {
-    "[bottlereturn]",     "[customerservice]", "[pharmacy]",    "[breakroom]",   "[employeelounge]",
-    "[parkinglotlights]", "[extracarts]",      "[decorations]", "[lotsecurity]", "[mailads]",
-    "[radioads]",         "[boardads]",        "[tvads]",
 };
 
 void addloan(GameState& s, int borrower, double principal, double payment) {
@@ -95,7 +90,8 @@ void setupstores(Zelvo& z, const DifficultyRow& row) {
         if (computer) {
             const int count = static_cast<int>(Int(z.rng.draw() * 2)) + row.features;
             for (int n = 0; n < count; ++n)
-                store.features += kFeatureTags[static_cast<int>(Int(z.rng.draw() * 13))];
+                store.features +=
+                    startingfeatures()[static_cast<std::size_t>(Int(z.rng.draw() * 13))];
         }
     }
     sortloans(z);

@@ -2,10 +2,12 @@
 // hurt customer, and a medical bill that insurance may cover.
 #include "sim/accidents.h"
 
-#include "core/clock.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "features/catalogue.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/money.h"
 #include "speech/speech.h"
 
@@ -71,17 +73,17 @@ InsuredBill insure(const std::string& features, double bill) {
     const double full = bill;
     std::string text;
     auto has = [&](const char* tag) { return features.find(tag) != std::string::npos; };
-    if (has("[insurance1]")) {
-        bill = Fix(bill * 0.75);
+    if (has(tag::Insurance1)) {
+        bill = Fix(bill * findfeature(tag::Insurance1)->charged);
         text += "  Your Basic insurance covered 25% of the cost, so you have been charged " +
                 showmoney(bill) + ".";
     }
-    if (has("[insurance2]")) {
-        bill = Fix(bill * 0.4);
+    if (has(tag::Insurance2)) {
+        bill = Fix(bill * findfeature(tag::Insurance2)->charged);
         text += "  Your Standard insurance covered 60% of the cost, so you have been charged " +
                 showmoney(bill) + ".";
     }
-    if (has("[insurance3]")) {
+    if (has(tag::Insurance3)) {
         bill = 0;
         text +=
             "  Your Full coverage insurance covered the entire cost.  You would have been "
@@ -107,7 +109,7 @@ void accidentroll(Zelvo& z) {
     if (text.empty()) return;
 
     if (s.game.debugmode != 1) pausegame(z);
-    makesound(z, "\\sounds\\game\\pause.wav", 0, 0, 0, -1);
+    makesound(z, sounds::Pause, 0, 0, 0, -1);
     hold(z, 0.2);
     InsuredBill insured = insure(store.features, bill);
     text += insured.text;

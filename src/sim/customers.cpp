@@ -8,37 +8,20 @@
 #include <memory>
 #include <string>
 
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "features/catalogue.h"
 #include "market/wheels.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 
 namespace zelvo {
 
 namespace {
 
 constexpr int kSeason[] = {100, 84, 107, 81, 77, 71, 65, 77, 81, 103, 123, 168};
-
-struct Drawing {
-    const char* tag;
-    int customers;
-};
-constexpr Drawing kDrawingFeatures[] = {
-    {"[extracarts]", 3},     {"[bottlereturn]", 3},     {"[decorations]", 4},
-    {"[mailads]", 3},        {"[boardads]", 3},         {"[radioads]", 5},
-    {"[tvads]", 6},          {"[customerservice]", 5},  {"[pharmacy]", 6},
-    {"[rewardsprogram]", 6}, {"[parkinglotlights]", 3}, {"[lotsecurity]", 3},
-};
-
-bool has(const Store& store, const char* tag) {
-    return store.features.find(tag) != std::string::npos;
-}
-
-bool diagnostic(const Zelvo& z, int store) {
-    return z.s.game.debugmode == 1 && store == 2;
-}
 
 // What one customer-aisle visit came to.
 enum class Visit { Passed, Sold, Stolen };
@@ -112,18 +95,18 @@ private:
         sales_ += 1;
         aisle.stock -= 1;
         double amount = aisle.price;
-        if (has(store_, "[rewardsprogram]")) amount = roundcents(aisle.price * 0.95);
+        if (hasfeature(store_, tag::RewardsProgram)) amount = roundcents(aisle.price * 0.95);
         store_.money += amount;
         StoreItem& figures = s_.storeitem[slot_][aisle.item];
         figures.sold += 1;
         figures.profit += amount - aisle.cost;
-        if (diagnostic(z_, slot_))
+        if (secondstorelogged(z_, slot_))
             addlog(z_, "Sold " + s_.item[aisle.item].name + " for $" + numtext(amount) +
                            ", profit of $" + numtext(amount - aisle.cost) + "   Money=$" +
                            numtext(store_.money));
         if (slot_ == s_.game.humanslot) {
-            const double pan = Int(z_.rng.draw() * 4000) + 1000;
-            makesound(z_, "\\sounds\\game\\" + std::to_string(a) + ".wav", 0, pan, 0, -1);
+            const double pan = rightpan(z_);
+            makesound(z_, sounds::aisletone(a), 0, pan, 0, -1);
             hold(z_, 0.01);
         }
     }
@@ -133,13 +116,13 @@ private:
         StoreItem& figures = s_.storeitem[slot_][aisle.item];
         figures.stolen += 1;
         figures.stolenloss += aisle.cost;
-        if (diagnostic(z_, slot_))
+        if (secondstorelogged(z_, slot_))
             addlog(z_, "Stolen " + s_.item[aisle.item].name + " when listed for $" +
                            numtext(aisle.price) + ", actual store loss $" + numtext(aisle.cost) +
                            "   Money=$" + numtext(store_.money));
         if (slot_ == s_.game.humanslot) {
-            const double pan = -(Int(z_.rng.draw() * 4000) + 1000);
-            makesound(z_, "\\sounds\\game\\theft.wav", 0, pan, 0, -1);
+            const double pan = leftpan(z_);
+            makesound(z_, sounds::Theft, 0, pan, 0, -1);
             hold(z_, 0.01);
         }
     }
@@ -148,7 +131,7 @@ private:
     bool crowded() {
         if (sales_ < 2 * store_.employees) return false;
         store_.crowdhistory[1] = 1;
-        if (diagnostic(z_, slot_))
+        if (secondstorelogged(z_, slot_))
             addlog(z_, "Store crowded at " + std::to_string(sales_) + " sales.");
         return true;
     }
@@ -168,10 +151,8 @@ double theftdivisor(const Zelvo& z, int store) {
     const Store& s = z.s.store[store];
     const bool human = store == z.s.game.humanslot;
     double c = human ? 80 : 600;
-    if (has(s, "[parkinglotlights]")) c += 20;
-    if (has(s, "[sensorstrip]")) c += 25;
-    if (has(s, "[security]")) c += 30;
-    if (has(s, "[lotsecurity]")) c += 25;
+    for (const Feature& feature : featurecatalogue())
+        if (feature.theftodds != 0 && hasfeature(s, feature.tag)) c += feature.theftodds;
     if (human && z.s.game.difficulty == 1) c *= 2;
     if (human && z.s.game.difficulty == 3) c /= 2;
     return c;
@@ -191,9 +172,9 @@ void drawcustomers(Zelvo& z) {
     const int players = s.game.playercount;
     for (int p = 1; p <= players; ++p) {
         if (s.store[p].active != 1) continue;
-        for (const Drawing& feature : kDrawingFeatures) {
-            if (!has(s.store[p], feature.tag)) continue;
-            const int n = feature.customers;
+        for (const Feature* feature : drawingfeatures()) {
+            if (!hasfeature(s.store[p], feature->tag)) continue;
+            const int n = feature->customers;
             for (int q = 1; q <= players; ++q) {
                 if (q == p || s.store[q].active != 1) continue;
                 int& theirs = s.store[q].customers;

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "ai/runai.h"
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
 #include "market/wheels.h"
 #include "persist/savegame.h"

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <string>
 
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "finance/banks.h"
 #include "reports/gameend.h"
 #include "sim/playersounds.h"
 #include "sound/sound.h"
@@ -16,10 +17,6 @@
 namespace zelvo {
 
 namespace {
-
-void log2(Zelvo& z, int store, const std::string& line) {
-    if (z.s.game.debugmode == 1 && store == 2) addlog(z, line);
-}
 
 void bankrupt(Zelvo& z, int store) {
     if (store == z.s.game.humanslot)
@@ -39,18 +36,18 @@ void paybills(Zelvo& z) {
         const double due = (store.billsmonthslate + 1) * store.monthlybills;
         if (store.money < due) {
             store.billsmonthslate += 1;
-            log2(z, p, "Behind on bills");
-            store.creditrating = std::max(50, store.creditrating - 20);
+            logsecondstore(z, p, "Behind on bills");
+            creditpenalty(store, 20);
             if (human) alarmsound(z);
             if (store.billsmonthslate >= 3) bankrupt(z, p);
         }
         if (store.money >= due) {
             store.money -= due;
             store.billspaid += due;
-            log2(z, p, "Paying bills $" + numtext(due));
-            if (store.creditrating < 800) store.creditrating += 1;
+            logsecondstore(z, p, "Paying bills $" + numtext(due));
+            creditreward(store);
             store.billsmonthslate = 0;
-            log2(z, p, "Caught up on bills");
+            logsecondstore(z, p, "Caught up on bills");
             if (human) coinsound(z, "coins");
         }
     }
@@ -72,22 +69,22 @@ void payloans(Zelvo& z) {
         if (pay > loan.principal + loan.interest) pay = loan.principal + loan.interest;
         if (store.money < pay) {
             loan.monthslate += 1;
-            log2(z, b, "Behind on loan #" + std::to_string(i));
-            store.creditrating = std::max(50, store.creditrating - 30);
+            logsecondstore(z, b, "Behind on loan #" + std::to_string(i));
+            creditpenalty(store, 30);
             if (human) alarmsound(z);
             if (loan.monthslate >= 3) bankrupt(z, b);
         }
         if (store.money >= pay) {
             store.money -= pay;
             store.loanpaid += pay;
-            log2(z, b, "Paying a loan payment $" + numtext(pay));
-            if (store.creditrating < 800) store.creditrating += 1;
+            logsecondstore(z, b, "Paying a loan payment $" + numtext(pay));
+            creditreward(store);
             loan.totalpaid += pay;
             loan.principal -= pay - loan.interest;
             loan.interest = 0;
-            if (loan.principal + loan.interest <= 0) log2(z, b, "Paid off a loan!");
+            if (loan.principal + loan.interest <= 0) logsecondstore(z, b, "Paid off a loan!");
             loan.monthslate = 0;
-            log2(z, b, "Caught up on loan #" + std::to_string(i));
+            logsecondstore(z, b, "Caught up on loan #" + std::to_string(i));
             if (human) coinsound(z, "coins");
         }
     }

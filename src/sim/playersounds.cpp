@@ -3,31 +3,23 @@
 
 #include <string>
 
-#include "core/clock.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 
 namespace zelvo {
 
-namespace {
-
-double leftpan(Zelvo& z) {
-    return -(Int(z.rng.draw() * 4000) + 1000);
-}
-
-}  // namespace
-
 void alarmsound(Zelvo& z) {
-    makesound(z, "\\sounds\\game\\alarm.wav", 0, leftpan(z), 0, -1);
+    makesound(z, sounds::Alarm, 0, leftpan(z), 0, -1);
     hold(z, 0.1);
 }
 
 void coinsound(Zelvo& z, const char* coins) {
     const int k = static_cast<int>(Int(z.rng.draw() * 2)) + 1;
     const double pan = leftpan(z);
-    makesound(z, std::string("\\sounds\\game\\") + coins + std::to_string(k) + ".wav", -1000, pan,
-              0, -1);
+    makesound(z, sounds::coins(coins, k), -1000, pan, 0, -1);
     hold(z, 0.1);
 }
 

@@ -7,10 +7,12 @@
 #include <cmath>
 #include <string>
 
-#include "core/clock.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "features/catalogue.h"
+#include "finance/banks.h"
 #include "sim/playersounds.h"
 #include "speech/money.h"
 #include "speech/speech.h"
@@ -23,8 +25,8 @@ constexpr int kWorkers = 100;
 
 int stafffeatures(const Store& store) {
     int count = 0;
-    for (const char* tag : {"[breakroom]", "[employeelounge]", "[employeebonus]"})
-        if (store.features.find(tag) != std::string::npos) ++count;
+    for (const Feature& feature : featurecatalogue())
+        if (feature.unionodds != 0 && hasfeature(store, feature.tag)) ++count;
     return count;
 }
 
@@ -95,9 +97,9 @@ void payroll(Zelvo& z) {
         const double pay = 40 * store.employees * store.wage;
         store.money -= pay;
         store.wagespaid += pay;
-        if (z.s.game.debugmode == 1 && p == 2) addlog(z, "Paying the workers $" + numtext(pay));
+        logsecondstore(z, p, "Paying the workers $" + numtext(pay));
         if (store.money < 0) {
-            store.creditrating = std::max(50, store.creditrating - 10);
+            creditpenalty(store, 10);
             if (p == s.game.humanslot) alarmsound(z);
         }
     }

@@ -1,5 +1,6 @@
 // The sound buffers: start-up, the rotating pool and the three buffer helpers.
 #include "sound/sound.h"
+#include "sound/sounds.h"
 
 #include <algorithm>
 #include <array>
@@ -89,7 +90,7 @@ bool startsound(Zelvo& z) {
     }
     z.sound.deviceopen = true;
     for (int buffer = 0; buffer <= z.sound.lastbuffer; ++buffer)
-        setsound(z, buffer, "\\sounds\\menu\\arrows.wav");
+        setsound(z, buffer, sounds::Preload);
     return true;
 }
 
@@ -137,6 +138,14 @@ void setvol(Zelvo& z, int buffer, double w) {
 void setpan(Zelvo& z, int buffer, double w) {
     setbuffer(z, buffer, w, -10000, 10000, "setpan",
               [&](double p) { z.platform.setSoundPan(buffer, p); });
+}
+
+double rightpan(Zelvo& z) {
+    return Int(z.rng.draw() * 4000) + 1000;
+}
+
+double leftpan(Zelvo& z) {
+    return -rightpan(z);
 }
 
 void makesound(Zelvo& z, const std::string& flock, double tempv, double tempp, int temploop,

@@ -1,21 +1,13 @@
 // The sound buffers and the one way the game plays a sound.
 #pragma once
 
-#include <array>
 #include <string>
+
+#include "core/records.h"
 
 namespace zelvo {
 
 struct Zelvo;
-
-// The Sound record: the device and its 50 buffers live in the platform.
-struct Sound {
-    static constexpr int kBuffers = 50;
-    int lastbuffer = kBuffers - 1;
-    int nextbuffer = 0;  // the pool buffer used last
-    bool deviceopen = false;
-    std::array<bool, kBuffers> loaded{};  // which buffers hold a sound
-};
 
 // Opens the device and preloads every buffer with the cursor sound. False when the device
 // cannot be opened; the message box has then been shown.
@@ -29,6 +21,10 @@ void makesound(Zelvo& z, const std::string& flock, double tempv, double tempp, i
 void setsound(Zelvo& z, int buffer, const std::string& tempm);
 void setvol(Zelvo& z, int buffer, double w);
 void setpan(Zelvo& z, int buffer, double w);
+
+// A random place on the left (-5000 to -1000) or the right (1000 to 5000): one draw.
+double leftpan(Zelvo& z);
+double rightpan(Zelvo& z);
 
 // The game's spelling of a sound path turned into one relative to the program's folder:
 // slashes only, no leading slash ("sounds/game/tick.wav").

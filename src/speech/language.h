@@ -2,18 +2,12 @@
 #pragma once
 
 #include <string>
-#include <utility>
-#include <vector>
+
+#include "core/records.h"
 
 namespace zelvo {
 
 struct Zelvo;
-
-// The Language record: phrases and their translations, in file order.
-struct Language {
-    int count = 0;
-    std::vector<std::pair<std::string, std::string>> phrases;
-};
 
 // Reads "language.txt" from the program's folder, when there is one.
 void loadlanguagefile(Zelvo& z);

@@ -1,12 +1,14 @@
 // The custom AI menu: the computer opponents' names and their stores' names.
-#include "content/contentmenus.h"
 #include "core/keys.h"
-#include "core/menus.h"
-#include "core/prompt.h"
 #include "core/zelvo.h"
+#include "frontend/contentmenus.h"
 #include "persist/progress.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
+#include "ui/prompt.h"
 
 namespace zelvo {
 
@@ -15,8 +17,7 @@ namespace {
 constexpr const char* kOrdinals[] = {"First", "Second", "Third", "Fourth"};
 
 void backtomain(Zelvo& z) {
-    makesound(z, "\\sounds\\game\\previous.wav", 0, 0, 0, -1);
-    entermenu(z, menu::Main, 1);
+    goback(z, menu::Main, 1);
 }
 
 void ownerposition(Zelvo& z, int KeyCode, int slot) {
@@ -58,12 +59,12 @@ void storeposition(Zelvo& z, int KeyCode, int slot) {
 
 }  // namespace
 
-void customaimenu(Zelvo& z, int KeyCode, int Shift, int) {
-    cycleme(z, KeyCode, Shift, 9, 0);
+void customaimenu(Zelvo& z, int KeyCode, int Shift) {
+    movecursor(z, KeyCode, Shift);
     const int position = z.s.ui.menuposition;
-    if (KeyCode == key::Escape || (KeyCode == key::Enter && position == 9)) {
+    if (KeyCode == key::Escape || (KeyCode == key::Enter && position == menuitems(z))) {
         backtomain(z);
-    } else if (position == 9) {
+    } else if (position == menuitems(z)) {
         sayit(z, "Previous menu");
     } else if (position % 2 == 1) {
         ownerposition(z, KeyCode, 2 + position / 2);

@@ -1,9 +1,11 @@
 // sayit and popup: every message goes through here to the history, the window and an output.
 #include <exception>
 
-#include "core/clock.h"
 #include "core/diagnostics.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/language.h"
 #include "speech/speech.h"
 
@@ -101,7 +103,7 @@ void sayit(Zelvo& z, const std::string& tempm) {
 
 void popup(Zelvo& z, const std::string& tempm) {
     if (z.s.game.debugmode != 1) pausegame(z);
-    makesound(z, "\\sounds\\game\\pause.wav", 0, 0, 0, -1);
+    makesound(z, sounds::Pause, 0, 0, 0, -1);
     hold(z, 0.2);
     sayit(z, tempm);
 }

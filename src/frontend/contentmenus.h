@@ -5,7 +5,7 @@ namespace zelvo {
 
 struct Zelvo;
 
-void itemlistsmenu(Zelvo& z, int KeyCode, int Shift, int loans);
-void customaimenu(Zelvo& z, int KeyCode, int Shift, int loans);
+void itemlistsmenu(Zelvo& z, int KeyCode, int Shift);
+void customaimenu(Zelvo& z, int KeyCode, int Shift);
 
 }  // namespace zelvo

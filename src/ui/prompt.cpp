@@ -1,5 +1,5 @@
 // The modal text-entry prompt.
-#include "core/prompt.h"
+#include "ui/prompt.h"
 
 #include <exception>
 

@@ -25,10 +25,12 @@ private:
     std::filesystem::path path_;
 };
 
-class FakeGame {
+class StartedGame {
 public:
-    // Runs the real start-up unless `start` is false.
-    explicit FakeGame(bool start = true, HeadlessOptions options = {1, 2030});
+    // Runs the real start-up unless `start` is false. The seed and year are those of
+    // tests/transcripts/default-args, as every transcript runs with.
+    explicit StartedGame(bool start = true,
+                         HeadlessOptions options = {ZELVO_DEFAULT_SEED, ZELVO_DEFAULT_YEAR});
 
     // The lines the machine printed since the last call.
     std::vector<std::string> take();

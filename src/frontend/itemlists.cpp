@@ -1,23 +1,24 @@
 // The Item lists menu: each known list, on or off, and the way back.
-#include "content/contentmenus.h"
 #include "core/keys.h"
-#include "core/menus.h"
 #include "core/zelvo.h"
+#include "frontend/contentmenus.h"
 #include "persist/progress.h"
 #include "setup/newgame.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 
-void itemlistsmenu(Zelvo& z, int KeyCode, int Shift, int) {
+void itemlistsmenu(Zelvo& z, int KeyCode, int Shift) {
     GameState& s = z.s;
     const int count = s.listcount;
-    cycleme(z, KeyCode, Shift, count + 1, 0);
+    movecursor(z, KeyCode, Shift);
     const int position = z.s.ui.menuposition;
     if (KeyCode == key::Escape || (KeyCode == key::Enter && position == count + 1)) {
-        makesound(z, "\\sounds\\game\\previous.wav", 0, 0, 0, -1);
-        entermenu(z, menu::Main, 1);
+        goback(z, menu::Main, 1);
         return;
     }
     if (position == count + 1) {

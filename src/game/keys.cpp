@@ -1,16 +1,21 @@
 // The key handler: history review, menu keys, then the keys that work everywhere.
-#include "core/keys.h"
+#include "game/keys.h"
 
 #include <algorithm>
 
-#include "core/clock.h"
-#include "core/menus.h"
+#include "core/keys.h"
+
 #include "core/zelvo.h"
+#include "finance/loans.h"
+#include "game/dayclock.h"
+#include "game/menutable.h"
 #include "persist/progress.h"
-#include "screens/loans.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 #include "speech/money.h"
 #include "speech/speech.h"
+#include "state/menunumbers.h"
+#include "ui/menus.h"
 
 namespace zelvo {
 
@@ -46,14 +51,14 @@ void switchoutput(Zelvo& z) {
     if (output > 3) output = 0;
     if (output == 0) {
         z.platform.setTitle(windowtitle(z));
-        sayoutputsound(z, "/sounds/Menu/SAPI.wav");
+        sayoutputsound(z, sounds::OutputVoice);
     } else if (output == 1) {
-        sayoutputsound(z, "/sounds/Menu/NVDA.wav");
+        sayoutputsound(z, sounds::OutputTitle);
     } else if (output == 2) {
-        sayoutputsound(z, "/sounds/Menu/WE.wav");
+        sayoutputsound(z, sounds::OutputBraille);
     } else if (z.s.ui.jawsready == 1) {
         z.platform.setTitle(windowtitle(z));
-        sayoutputsound(z, "/sounds/Menu/JAWS.wav");
+        sayoutputsound(z, sounds::OutputScreenReader);
     } else {
         output = 0;
         z.platform.setTitle(windowtitle(z));

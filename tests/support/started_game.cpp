@@ -1,13 +1,14 @@
 // A started game on the headless machine, for unit tests.
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 #include <atomic>
 #include <fstream>
 #include <iterator>
 
 #include <unistd.h>
-#include "core/keys.h"
-#include "core/startup.h"
+#include "game/keys.h"
+#include "game/shell.h"
+#include "game/startup.h"
 
 namespace zelvo::testing {
 
@@ -33,15 +34,17 @@ void TempFolder::write(const std::string& name, const std::string& text) const {
     std::ofstream(file(name), std::ios::binary) << text;
 }
 
-FakeGame::FakeGame(bool start, HeadlessOptions options)
+StartedGame::StartedGame(bool start, HeadlessOptions options)
     : platform(out, windowtitle(kGameVersion), options), z(platform, folder.path().string()) {
     if (start) {
         Form_Load(z);
         take();
+    } else {
+        bindshell(z);  // keys and ticks reach the game as they would after start-up
     }
 }
 
-std::vector<std::string> FakeGame::take() {
+std::vector<std::string> StartedGame::take() {
     std::vector<std::string> lines;
     std::istringstream in(out.str());
     for (std::string line; std::getline(in, line);) lines.push_back(line);
@@ -50,7 +53,7 @@ std::vector<std::string> FakeGame::take() {
     return lines;
 }
 
-void FakeGame::press(int code, int state) {
+void StartedGame::press(int code, int state) {
     Form_KeyDown(z, code, state);
 }
 

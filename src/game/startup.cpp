@@ -1,7 +1,8 @@
 // The start-up sequence, from the seed to the welcome.
-#include "core/startup.h"
+#include "game/startup.h"
 
 #include "core/zelvo.h"
+#include "game/shell.h"
 #include "persist/progress.h"
 #include "setup/newgame.h"
 #include "sound/sound.h"
@@ -12,6 +13,7 @@ namespace zelvo {
 
 void Form_Load(Zelvo& z) {
     GameState& s = z.s;
+    bindshell(z);
     z.rng.seed(static_cast<std::uint64_t>(z.platform.secondsSinceMidnight()));
 
     s.clock.paused = 1;

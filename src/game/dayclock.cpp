@@ -1,17 +1,14 @@
-// The day clock, the pause toggle and waits.
-#include "core/clock.h"
+// The day clock and the pause toggle.
+#include "game/dayclock.h"
 
-#include "core/numbers.h"
+#include "core/waits.h"
 #include "core/zelvo.h"
+#include "game/menutable.h"
 #include "sim/day.h"
 #include "sound/sound.h"
+#include "sound/sounds.h"
 
 namespace zelvo {
-
-bool isingamemenu(int menu) {
-    if (menu < 5) return false;
-    return !(menu >= 10 && menu <= 13) && menu != 15 && menu != 16;
-}
 
 void Timer1_Timer(Zelvo& z) {
     // A tick that falls due while a day runs (inside one of its waits) is dropped: the next
@@ -25,10 +22,10 @@ void Timer1_Timer(Zelvo& z) {
     }
     if (z.s.clock.ticktock == 0) {
         z.s.clock.ticktock = 1;
-        makesound(z, "\\sounds\\game\\tick.wav", -2000, 0, 0, -1);
+        makesound(z, sounds::Tick, -2000, 0, 0, -1);
     } else {
         z.s.clock.ticktock = 0;
-        makesound(z, "\\sounds\\game\\tock.wav", -2000, 0, 0, -1);
+        makesound(z, sounds::Tock, -2000, 0, 0, -1);
     }
     z.dayrunning = true;
     struct DayEnd {
@@ -39,29 +36,16 @@ void Timer1_Timer(Zelvo& z) {
     ++z.daysprocessed;
 }
 
-void pausegame(Zelvo& z) {
-    z.s.clock.paused = 1;
-    z.platform.stopDayTimer();
-}
-
 void pausetoggle(Zelvo& z) {
     if (!z.platform.dayTimerRunning()) z.s.clock.paused = 1;
     if (z.s.clock.paused == 0) {
         pausegame(z);
-        makesound(z, "\\sounds\\game\\pause.wav", 0, 0, 0, -1);
+        makesound(z, sounds::Pause, 0, 0, 0, -1);
     } else {
         z.s.clock.paused = 0;
         z.platform.startDayTimer(z.s.game.debugmode == 1 ? kDebugDayPeriodMs : kDayPeriodMs);
-        makesound(z, "\\sounds\\game\\unpause.wav", 0, 0, 0, -1);
+        makesound(z, sounds::Unpause, 0, 0, 0, -1);
     }
-}
-
-void hold(Zelvo& z, double seconds) {
-    const double ms = roundeven(seconds * 1000);
-    if (!(ms >= 1)) return;
-    const long long deadline = z.platform.nowMs() + static_cast<long long>(ms);
-    for (long long now = z.platform.nowMs(); now < deadline; now = z.platform.nowMs())
-        z.platform.processEvents(static_cast<int>(deadline - now));
 }
 
 }  // namespace zelvo

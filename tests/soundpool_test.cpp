@@ -4,12 +4,12 @@
 #include <filesystem>
 
 #include "sound/sound.h"
-#include "support/fake_game.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
 
-using testing::FakeGame;
+using testing::StartedGame;
 using Lines = std::vector<std::string>;
 
 // A machine that remembers what each buffer was given.

@@ -1,5 +1,5 @@
 // The script runner: keys, raw key codes, clock firings, whole days and queued answers.
-#include "platform/headless/runner.h"
+#include "app/runner.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,8 +7,8 @@
 #include <sstream>
 #include <vector>
 
-#include "core/clock.h"
 #include "core/zelvo.h"
+#include "game/menutable.h"
 #include "platform/headless/headless_platform.h"
 
 namespace zelvo {

@@ -1,5 +1,5 @@
-// The loan list's order and the credit-rating sentence.
-#include "screens/loans.h"
+// The loan list's order, live loans, worth, and the credit-rating sentence.
+#include "finance/loans.h"
 
 #include "core/zelvo.h"
 
@@ -19,6 +19,22 @@ void sortloans(Zelvo& z) {
             for (int j = i; j >= 1; --j) loans[j] = loans[j - 1];
         }
     }
+}
+
+int liveloans(const Zelvo& z) {
+    int count = 0;
+    for (int i = 1; i <= z.s.game.loancount; ++i) {
+        const Loan& loan = z.s.loan[i];
+        if (loan.borrower == z.s.game.humanslot && loan.principal + loan.interest > 0) ++count;
+    }
+    return count;
+}
+
+double worth(const Zelvo& z, int store) {
+    double owed = 0;
+    for (int i = 1; i <= z.s.game.loancount; ++i)
+        if (z.s.loan[i].borrower == store) owed += z.s.loan[i].principal + z.s.loan[i].interest;
+    return z.s.store[store].money - owed;
 }
 
 std::string creditratingtext(int r) {

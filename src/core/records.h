@@ -1,0 +1,26 @@
+// The sound and language records the context owns beside the game state.
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zelvo {
+
+// The Sound record: the device and its 50 buffers live in the platform.
+struct Sound {
+    static constexpr int kBuffers = 50;
+    int lastbuffer = kBuffers - 1;
+    int nextbuffer = 0;  // the pool buffer used last
+    bool deviceopen = false;
+    std::array<bool, kBuffers> loaded{};  // which buffers hold a sound
+};
+
+// The Language record: phrases and their translations, in file order.
+struct Language {
+    int count = 0;
+    std::vector<std::pair<std::string, std::string>> phrases;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,14 @@
+// Loading a saved game.
+#pragma once
+
+#include <string>
+
+namespace zelvo {
+
+struct Zelvo;
+
+// Reads a saved game (this version's or one of the two before it) and opens the Store menu.
+// A file that cannot be read to its end changes nothing.
+void loadgame(Zelvo& z, const std::string& tempm);
+
+}  // namespace zelvo
