@@ -121,6 +121,32 @@ TEST(Statement, ItemsExtrasAndTheft) {
                     }));
 }
 
+TEST(Statement, SumsThatComeToNothingInCentsAreNeitherGainNorProfit) {
+    StatementGame month;
+    GameState& s = month.game.z.s;
+    s.human().monthstartmoney = 0.3;
+    s.human().money = 0.1 + 0.2;  // a hair above 0.3
+    s.storeitem[1][3] = {0, 0, 1, 0.30, 0, 0};
+    s.storeitem[1][5] = {0, 0, 1, -0.10, 0, 0};
+    s.storeitem[1][6] = {0, 0, 1, -0.20, 0, 0};            // the three sum to a hair below 0
+    s.storeitem[1][7] = {0, 0, 3, 0.1 + 0.2 - 0.3, 0, 0};  // a hair above 0
+    s.storeitem[1][8] = {0, 0, 0, 0.3 - 0.1 - 0.2, 0, 0};  // nothing sold, nothing made
+    const Lines lines = statementlines(month.game.z);
+    const Lines tail(lines.begin() + 6, lines.end());
+    EXPECT_EQ(tail, (Lines{
+                        "You began February with $0.30 and ended with $0.30, for a net loss of "
+                        "$0.00.",
+                        "You spent $1,740.00 on employee wages.",
+                        "You spent $800.00 on monthly bills, such as utilities and extra store "
+                        "services.",
+                        "You sold 1 AA batteries for a profit of $0.30.",
+                        "You sold 1 " + s.item[5].name + " for a loss of $0.10.",
+                        "You sold 1 " + s.item[6].name + " for a loss of $0.20.",
+                        "You sold 3 " + s.item[7].name + " for a profit of $0.00.",
+                        "You sold a total of 6 items, for a profit of $0.00.",
+                    }));
+}
+
 TEST(Statement, DecemberTitleAndTheFileBesideTheGame) {
     StatementGame month;
     GameState& s = month.game.z.s;

@@ -62,7 +62,10 @@ std::string storeline(const Zelvo& z, int p) {
     return line;
 }
 
+// Sums of money are told in cents, so their sign is decided in cents too: a month whose
+// profits cancel out made a profit of $0.00, whatever crumb the binary sum leaves.
 std::string profittext(double profit) {
+    profit = roundcents(profit);
     return profit >= 0 ? " for a profit of " + showmoney(profit)
                        : " for a loss of " + showmoney(std::fabs(profit));
 }
@@ -85,10 +88,11 @@ std::vector<std::string> statementlines(Zelvo& z) {
     for (int p = 1; p <= s.game.playercount; ++p) lines.push_back(storeline(z, p));
 
     const double start = human.monthstartmoney, cash = human.money;
-    lines.push_back(
-        "You began " + month + " with " + showmoney(start) + " and ended with " + showmoney(cash) +
-        (start < cash ? ", for a net gain of " + showmoney(cash - start) + "."
-                      : ", for a net loss of " + showmoney(std::fabs(cash - start)) + "."));
+    const double net = roundcents(cash - start);
+    lines.push_back("You began " + month + " with " + showmoney(start) + " and ended with " +
+                    showmoney(cash) +
+                    (net > 0 ? ", for a net gain of " + showmoney(net) + "."
+                             : ", for a net loss of " + showmoney(std::fabs(net)) + "."));
     lines.push_back("You spent " + showmoney(human.wagespaid) + " on employee wages.");
     lines.push_back("You spent " + showmoney(human.billspaid) +
                     " on monthly bills, such as utilities and extra store services.");
@@ -114,7 +118,9 @@ std::vector<std::string> statementlines(Zelvo& z) {
         totalprofit += f.profit;
         totalstolen += f.stolen;
         totalloss += f.stolenloss;
-        if (!(f.sold > 0 || f.profit != 0 || f.stolen > 0 || f.stolenloss != 0)) continue;
+        if (!(f.sold > 0 || roundcents(f.profit) != 0 || f.stolen > 0 ||
+              roundcents(f.stolenloss) != 0))
+            continue;
         if (f.bought > 0)
             lines.push_back("You spent " + showmoney(f.boughtcost) + " on " +
                             std::to_string(f.bought) + " " + name + ".");
