@@ -182,17 +182,34 @@ TEST(Statement, TheFifthDecemberLeadsToTheFinalMenu) {
               "their yearly 20% tax.");
 }
 
-TEST(Statement, AFileThatCannotBeWrittenLeavesTheMenuWorking) {
-    StatementGame month;
-    std::filesystem::create_directory(month.game.folder.file("February 2031 statement.txt.tmp"));
-    monthlystatement(month.game.z);
-    EXPECT_EQ(month.game.z.s.ui.menu, menu::Statement);
-    EXPECT_FALSE(std::filesystem::exists(month.game.folder.file("February 2031 statement.txt")));
-    EXPECT_NE(month.game.folder.read("debuglog.txt").find("error in monthlystatement: "),
-              std::string::npos);
-    month.game.press(key::Down);
-    EXPECT_EQ(month.game.take().back(),
-              "say: You are currently worth $1,000.00, once loan debt is factored in.");
+TEST(Statement, AFileThatCannotBeWrittenIsToldAndTheMenuWorks) {
+    const struct {
+        int month;
+        const char* file;
+        const char* title;
+    } cases[] = {
+        {2, "February 2031 statement.txt",
+         "Monthly financial statement for February, 2031.  The file February 2031 "
+         "statement.txt could not be written: Is a directory."},
+        {3, "March 2031 statement.txt",
+         "First quarterly financial statement of 2031.  The file March 2031 statement.txt "
+         "could not be written: Is a directory."},
+    };
+    for (const auto& c : cases) {
+        StatementGame month;
+        month.game.z.s.calendar.month = c.month;
+        // A folder where the file should go: nothing can be written over it.
+        std::filesystem::create_directory(month.game.folder.file(c.file));
+        monthlystatement(month.game.z);
+        EXPECT_EQ(month.game.z.s.ui.menu, menu::Statement);
+        EXPECT_EQ(month.game.take().back(), std::string("say: ") + c.title);
+        EXPECT_TRUE(std::filesystem::is_directory(month.game.folder.file(c.file)));
+        EXPECT_NE(month.game.folder.read("debuglog.txt").find("error in monthlystatement: "),
+                  std::string::npos);
+        month.game.press(key::Down);
+        EXPECT_EQ(month.game.take().back(),
+                  "say: You are currently worth $1,000.00, once loan debt is factored in.");
+    }
 }
 
 TEST(Statement, AReminderForEveryMonthOfTheGame) {

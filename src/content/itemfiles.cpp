@@ -18,9 +18,6 @@ namespace zelvo {
 
 namespace {
 
-// Prices beyond this are not a store's goods and would overflow the demand wheels.
-constexpr double kHighestPrice = 1000000;
-
 class Reader {
 public:
     explicit Reader(const std::string& text) : text_(text) {
@@ -136,22 +133,31 @@ std::optional<std::string> readtext(const std::string& path) {
 
 }  // namespace
 
-ItemsFile parseitems(const std::string& text) {
+ItemsFile parseitems(const std::string& text, std::size_t most) {
     ItemsFile file;
     Reader reader(text);
-    for (;;) {
-        auto name = nextfield([&] { return reader.line(); });
-        if (!name) break;
-        // A bare line feed inside a line means the file was saved with line feeds only.
-        if (name->find('\n') != std::string::npos) {
+    bool linefeeds = false;
+    // A bare line feed in a line read while looking for a name (the name itself, or a
+    // comment or blank line before it) means the file was saved with line feeds only.
+    auto nameline = [&]() -> std::optional<std::string> {
+        auto line = reader.line();
+        if (line && line->find('\n') != std::string::npos) linefeeds = true;
+        return line;
+    };
+    while (file.items.size() < most) {
+        auto name = nextfield(nameline);
+        if (linefeeds) {
             file.items.clear();
             file.needsrepair = true;
             return file;
         }
+        if (!name) break;
         auto price = nextfield([&] { return reader.field(); });
         if (!price) break;
         auto description = nextfield([&] { return reader.line(); });
         if (!description) break;
+        // Every text is one line: a line feed inside a mixed-up line is a blank.
+        std::replace(description->begin(), description->end(), '\n', ' ');
         file.items.push_back({*name, *price, *description});
     }
     return file;
@@ -164,7 +170,7 @@ CatalogueAdder::CatalogueAdder(Zelvo& z) : z_(z), sortedcount_(z.s.game.itemcoun
 void CatalogueAdder::add(const std::string& name, const std::string& price,
                          const std::string& description) {
     auto value = numeric(price);
-    if (name.empty() || !value || *value > kHighestPrice) return;
+    if (name.empty() || !value || *value > kPriceLimit) return;
     double baseprice = Int(*value);
     if (baseprice <= 5) baseprice = 5;
     GameState& s = z_.s;

@@ -6,6 +6,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "state/state.h"
+
 namespace zelvo {
 
 struct Zelvo;
@@ -23,7 +25,8 @@ struct ItemsFile {
     std::vector<FileItem> items;
     bool needsrepair = false;
 };
-ItemsFile parseitems(const std::string& text);
+// Reading stops after `most` items: the catalogue holds no more.
+ItemsFile parseitems(const std::string& text, std::size_t most = kMaxItems);
 
 // Adds one item to the catalogue, kept in ascending order of base price.
 void additem(Zelvo& z, const std::string& name, const std::string& price,

@@ -157,7 +157,14 @@ void monthlystatement(Zelvo& z) {
     const std::string name =
         saymonth(s.calendar.month) + " " + std::to_string(statementyear(z)) + " statement.txt";
     const std::string error = writelines(folderfile(z, name), file);
-    if (!error.empty()) debuglog(z, "error in monthlystatement: " + name + ": " + error);
+    if (!error.empty()) {
+        debuglog(z, "error in monthlystatement: " + name + ": " + error);
+        // The title must not promise a file that is not there.
+        std::string& title = z.List2.front();
+        const auto promise = title.find("  A file named ");
+        if (promise != std::string::npos) title.erase(promise);
+        title += "  The file " + name + " could not be written: " + error + ".";
+    }
 
     // A player who went bankrupt today stays in the Lost menu: the game is over, and the
     // statement (kept in its file) must not lead back into it.
