@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "core/keys.h"
 #include "persist/progress.h"
 #include "support/fake_game.h"
@@ -56,6 +58,7 @@ TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
         const char* owner;
     } cases[] = {
         {" 1 \r\n 5 \r\n", 1, 5, 1, 0, "Player"},               // two lines only
+        {" 1 \r\n 5 \r\nAnn\r\nShop\r\n", 1, 5, 1, 0, "Ann"},   // no difficulty yet
         {" 1 \n 5 \n\nShop\n 2 \n", 1, 5, 2, 0, "Player"},      // bare line feeds, empty name
         {"9\r\n-4\r\nBob\r\nB\r\nxyz\r\n", 0, 2, 1, 0, "Bob"},  // numbers out of range
         {" 0 \r\n 3 \r\nA\r\nB\r\n 1 \r\n 250 \r\n", 0, 3, 1, 0, "A"},  // a count it cannot hold
@@ -74,9 +77,23 @@ TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
         EXPECT_EQ(s.game.difficulty, c.difficulty) << c.text;
         EXPECT_EQ(s.listcount, c.lists) << c.text;
         EXPECT_EQ(s.store[1].ownername, c.owner) << c.text;
+        if (c.text.rfind(" 1 \r\n 5 \r\nAnn", 0) == 0) EXPECT_EQ(s.store[1].storename, "Shop");
         if (c.lists == 1) {
             EXPECT_EQ(s.itemlist[1].name, "items1.txt");
         }
+    }
+}
+
+TEST(Progress, AFolderOrAPipeInsteadOfTheFileIsNoFile) {
+    FakeGame folder(false);
+    std::filesystem::create_directory(folder.folder.file("progress.ini"));
+    FakeGame pipe(false);
+    ASSERT_EQ(::mkfifo(pipe.folder.file("progress.ini").c_str(), 0600), 0);
+    for (FakeGame* game : {&folder, &pipe}) {
+        setdefaultnames(game->z.s);
+        readprogress(game->z);  // neither throws nor waits for a writer
+        EXPECT_EQ(game->z.s.ui.sapirate, 2);
+        EXPECT_EQ(game->z.s.human().ownername, "Player");
     }
 }
 

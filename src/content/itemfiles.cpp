@@ -7,10 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-
 #include "core/diagnostics.h"
+#include "core/files.h"
 #include "core/numbers.h"
 #include "core/zelvo.h"
 
@@ -124,11 +122,7 @@ std::string folded(const std::string& text) {
 }
 
 std::optional<std::string> readtext(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return text;
+    return readregularfile(path);
 }
 
 }  // namespace
@@ -219,20 +213,27 @@ void fixfile(Zelvo& z, const std::string& path) {
         debuglog(z, "error in fixfile: cannot read " + path);
         return;
     }
+    // One pass: a carriage return (with the line feed after it) ends a line; a line feed
+    // alone ends one too. Empty lines of proper line ends are dropped, empty lines between
+    // bare line feeds kept.
     std::string fixed;
-    std::size_t at = 0;
-    while (at < text->size()) {
-        std::size_t end = text->find('\r', at);
-        if (end == std::string::npos) end = text->size();
-        std::string line = text->substr(at, end - at);
-        at = end;
-        if (at < text->size()) ++at;
-        if (at < text->size() && (*text)[at] == '\n') ++at;
-        for (std::size_t lf = line.find('\n'); lf != std::string::npos; lf = line.find('\n')) {
-            fixed += line.substr(0, lf) + "\r\n";
-            line.erase(0, lf + 1);
+    fixed.reserve(text->size() + text->size() / 8);
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= text->size(); ++at) {
+        const bool end = at == text->size();
+        const char c = end ? '\r' : (*text)[at];
+        if (c == '\n') {
+            fixed.append(*text, start, at - start);
+            fixed += "\r\n";
+            start = at + 1;
+        } else if (c == '\r') {
+            if (at > start) {
+                fixed.append(*text, start, at - start);
+                fixed += "\r\n";
+            }
+            if (!end && at + 1 < text->size() && (*text)[at + 1] == '\n') ++at;
+            start = at + 1;
         }
-        if (!line.empty()) fixed += line + "\r\n";
     }
     const std::string temp = folderfile(z, "temp");
     std::FILE* out = std::fopen(temp.c_str(), "wb");

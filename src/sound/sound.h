@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_set>
 
 namespace zelvo {
 
@@ -14,7 +15,8 @@ struct Sound {
     int lastbuffer = kBuffers - 1;
     int nextbuffer = 0;  // the pool buffer used last
     bool deviceopen = false;
-    std::array<bool, kBuffers> loaded{};  // which buffers hold a sound
+    std::array<bool, kBuffers> loaded{};      // which buffers hold a sound
+    std::unordered_set<std::string> missing;  // files already logged as missing
 };
 
 // Opens the device and preloads every buffer with the cursor sound. False when the device
