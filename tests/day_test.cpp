@@ -8,6 +8,7 @@
 #include "core/startup.h"
 #include "platform/headless/runner.h"
 #include "sim/day.h"
+#include "sim/workforce.h"
 #include "support/fake_game.h"
 
 namespace zelvo {
@@ -96,6 +97,15 @@ TEST(Day, AnAutosaveThatFailsSaysWhyOnceUntilItWorksAgain) {
     EXPECT_EQ(payday(home), Lines{});
     EXPECT_TRUE(std::filesystem::exists(game.folder.file("lastsave")));
     EXPECT_EQ(payday(game.folder.file("a file")), told);
+}
+
+TEST(Hiring, ChancesGrowWithTheWageAndStayACount) {
+    EXPECT_EQ(hiringchances(0), 0);
+    EXPECT_EQ(hiringchances(-5), 0);
+    EXPECT_EQ(hiringchances(7.25), 88);  // 10 x 7.25^1.1
+    // Wages no game reaches count as the highest a game can hold, never past an int.
+    EXPECT_EQ(hiringchances(8e10), hiringchances(kWageLimit));
+    EXPECT_LT(hiringchances(kWageLimit), 1000000);
 }
 
 // A machine whose clock falls due again in every wait, as a slow day would make it.
