@@ -89,7 +89,10 @@ TEST(ItemsFile, ABareLineFeedFileIsRepairedInPlaceAndRead) {
     EXPECT_EQ((*items)[1].description, "Up and down.");
     EXPECT_EQ(game.folder.read("items3.txt"),
               "Kite\r\n12\r\nFlies high.\r\n\r\nYoyo\r\n6\r\nUp and down.\r\n");
-    EXPECT_FALSE(std::filesystem::exists(game.folder.file("temp")));
+    game.folder.write("temp", "a save of the player's");
+    game.folder.write("items3.txt", "Kite\n12\nFlies high.\n");
+    readitemsfile(game.z, game.folder.file("items3.txt"));
+    EXPECT_EQ(game.folder.read("temp"), "a save of the player's");
 }
 
 TEST(Fixfile, SplitsLineFeedsAndDropsEmptyCarriageReturnLines) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include "core/diagnostics.h"
 #include "core/files.h"
@@ -235,15 +234,10 @@ void fixfile(Zelvo& z, const std::string& path) {
             start = at + 1;
         }
     }
-    const std::string temp = folderfile(z, "temp");
-    std::FILE* out = std::fopen(temp.c_str(), "wb");
-    bool ok = out && std::fwrite(fixed.data(), 1, fixed.size(), out) == fixed.size();
-    if (out) ok = std::fclose(out) == 0 && ok;
-    // Renamed over the old file, so that a failure leaves the player's file as it was.
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        debuglog(z, "error in fixfile: cannot rewrite " + path);
-    }
+    // Through a hidden scratch file of its own (never a save called "temp"), renamed over
+    // the old file, so that a failure leaves the player's file as it was.
+    const std::string error = replacefile(path, fixed);
+    if (!error.empty()) debuglog(z, "error in fixfile: cannot rewrite " + path + ": " + error);
 }
 
 std::optional<std::vector<FileItem>> readitemsfile(Zelvo& z, const std::string& path) {

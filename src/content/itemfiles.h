@@ -47,8 +47,8 @@ private:
     int sortedcount_;                        // items 1..this are in order
 };
 
-// Rewrites a file so that every line feed ends a line (CR LF line ends), through the
-// scratch file "temp" in the program's folder.
+// Rewrites a file so that every line feed ends a line (CR LF line ends), through a hidden
+// scratch file beside it.
 void fixfile(Zelvo& z, const std::string& path);
 
 // Reads an items file, repairing its line ends first when it needs that. Nothing when the
