@@ -7,6 +7,7 @@
 #include "game/dayclock.h"
 #include "game/startup.h"
 #include "sim/day.h"
+#include "sim/workforce.h"
 #include "state/menunumbers.h"
 #include "support/started_game.h"
 #include "ui/menus.h"
@@ -75,17 +76,37 @@ TEST(Day, WithNoRivalLeftTheDayEndsBeforeTheCalendarMoves) {
                                   "become the dominant store chain.  Well done!"}));
 }
 
-TEST(Day, AnAutosaveThatFailsSaysSoAndTheDayGoesOn) {
+TEST(Day, AnAutosaveThatFailsSaysWhyOnceUntilItWorksAgain) {
     StartedGame game;
-    std::filesystem::create_directory(game.folder.file("lastsave.tmp"));
-    game.z.s.calendar.paycounter = 6;
-    game.take();
-    processday(game.z);
-    EXPECT_EQ(game.z.s.calendar.day, 2);
-    bool told = false;
-    for (const auto& line : game.take()) told = told || line == "say: Error saving game.";
-    EXPECT_TRUE(told);
-    EXPECT_FALSE(std::filesystem::exists(game.folder.file("lastsave")));
+    const std::string home = game.z.folder;
+    game.folder.write("a file", "");
+    auto payday = [&](const std::string& folder) {
+        game.z.folder = folder;  // below a plain file nothing can be written
+        game.z.s.calendar.paycounter = 6;
+        game.take();
+        processday(game.z);
+        Lines errors;
+        for (const auto& line : game.take())
+            if (line.rfind("say: Error saving game.", 0) == 0) errors.push_back(line);
+        return errors;
+    };
+    const Lines told{
+        "say: Error saving game.  The automatic save could not be written: Not a directory."};
+    EXPECT_EQ(payday(game.folder.file("a file")), told);
+    EXPECT_EQ(game.z.s.calendar.day, 2);  // the day goes on
+    EXPECT_EQ(payday(game.folder.file("a file")), Lines{});
+    EXPECT_EQ(payday(home), Lines{});
+    EXPECT_TRUE(std::filesystem::exists(game.folder.file("lastsave")));
+    EXPECT_EQ(payday(game.folder.file("a file")), told);
+}
+
+TEST(Hiring, ChancesGrowWithTheWageAndStayACount) {
+    EXPECT_EQ(hiringchances(0), 0);
+    EXPECT_EQ(hiringchances(-5), 0);
+    EXPECT_EQ(hiringchances(7.25), 88);  // 10 x 7.25^1.1
+    // Wages no game reaches count as the highest a game can hold, never past an int.
+    EXPECT_EQ(hiringchances(8e10), hiringchances(kWageLimit));
+    EXPECT_LT(hiringchances(kWageLimit), 1000000);
 }
 
 // A machine whose clock falls due again in every wait, as a slow day would make it.

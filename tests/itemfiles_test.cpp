@@ -1,6 +1,8 @@
 // Item-list files: their format, additem's rules and the line-end repair.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "content/itemfiles.h"
 #include "support/started_game.h"
 
@@ -87,7 +89,10 @@ TEST(ItemsFile, ABareLineFeedFileIsRepairedInPlaceAndRead) {
     EXPECT_EQ((*items)[1].description, "Up and down.");
     EXPECT_EQ(game.folder.read("items3.txt"),
               "Kite\r\n12\r\nFlies high.\r\n\r\nYoyo\r\n6\r\nUp and down.\r\n");
-    EXPECT_FALSE(std::filesystem::exists(game.folder.file("temp")));
+    game.folder.write("temp", "a save of the player's");
+    game.folder.write("items3.txt", "Kite\n12\nFlies high.\n");
+    readitemsfile(game.z, game.folder.file("items3.txt"));
+    EXPECT_EQ(game.folder.read("temp"), "a save of the player's");
 }
 
 TEST(Fixfile, SplitsLineFeedsAndDropsEmptyCarriageReturnLines) {
@@ -95,6 +100,32 @@ TEST(Fixfile, SplitsLineFeedsAndDropsEmptyCarriageReturnLines) {
     game.folder.write("items1.txt", "a\r\n\r\nb\nc\n\nd\re");
     fixfile(game.z, game.folder.file("items1.txt"));
     EXPECT_EQ(game.folder.read("items1.txt"), "a\r\nb\r\nc\r\n\r\nd\r\ne\r\n");
+}
+
+TEST(ItemsFile, RepairedWhateverItsFirstLineIs) {
+    StartedGame game;
+    for (const std::string first : {"' my goods\n", "\n", ""}) {
+        game.folder.write("items2.txt", first + "Kite\n12\nFlies high.\n");
+        auto items = readitemsfile(game.z, game.folder.file("items2.txt"));
+        ASSERT_TRUE(items) << first;
+        ASSERT_EQ(items->size(), 1u) << first;
+        EXPECT_EQ((*items)[0].description, "Flies high.") << first;
+    }
+}
+
+TEST(ItemsFile, AHugeFileIsRepairedInOnePassAndReadAsFarAsTheCatalogueGoes) {
+    StartedGame game;
+    std::string text;
+    for (int i = 0; text.size() < 8'000'000; ++i)
+        text += "Item " + std::to_string(i) + "\n" + std::to_string(10 + i % 90) + "\nd\n";
+    game.folder.write("items5.txt", text);
+    const auto start = std::chrono::steady_clock::now();
+    auto items = readitemsfile(game.z, game.folder.file("items5.txt"));
+    const auto took = std::chrono::steady_clock::now() - start;
+    ASSERT_TRUE(items);
+    EXPECT_EQ(items->size(), 999u);
+    // A repair that copies the rest of the file for every line takes half a minute here.
+    EXPECT_LT(took, std::chrono::seconds(5));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The phrase table: how language.txt is read and applied.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "speech/language.h"
 #include "support/started_game.h"
 
@@ -35,6 +37,35 @@ TEST(Language, NoFileOrNoPairsMeansEnglish) {
     game.folder.write("language.txt", "Klingon\r\n");
     loadlanguagefile(game.z);
     EXPECT_EQ(game.z.language.count, 0);
+}
+
+TEST(Language, ATranslationThatKeepsGrowingStopsOnce) {
+    StartedGame game(false);
+    // Each phrase doubles the text of the one before: W, XX, YYYY, ... Of phrases of one
+    // length the one read later is tried first, so the chain is written backwards.
+    std::string pairs;
+    const std::string letters = "WXYZABCDEFGHIJKLMNOPQRSTUV";
+    for (std::size_t i = 0; i + 1 < letters.size(); ++i)
+        pairs =
+            std::string(1, letters[i]) + "\r\n" + std::string(2, letters[i + 1]) + "\r\n" + pairs;
+    const std::string file = "Doubling\r\n" + pairs;
+    game.folder.write("language.txt", file);
+    loadlanguagefile(game.z);
+    EXPECT_EQ(Translate(game.z, "W"), "W");  // untranslated rather than endless
+    EXPECT_EQ(Translate(game.z, "Wow"), "Wow");
+    EXPECT_EQ(Translate(game.z, "U"), "VV");  // a text that stays small is translated
+    const std::string log = game.folder.read("debuglog.txt");
+    const std::string line = "error in Translate: a translation grew past";
+    ASSERT_NE(log.find(line), std::string::npos);
+    EXPECT_EQ(log.find(line), log.rfind(line));  // told once
+}
+
+TEST(Language, APipeInsteadOfTheFileIsNoFile) {
+    StartedGame game(false);
+    ASSERT_EQ(::mkfifo(game.folder.file("language.txt").c_str(), 0600), 0);
+    loadlanguagefile(game.z);  // does not wait for a writer
+    EXPECT_EQ(game.z.language.count, 0);
+    EXPECT_EQ(game.folder.read("debuglog.txt"), "Using English.\r\n");
 }
 
 }  // namespace

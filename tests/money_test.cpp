@@ -25,6 +25,7 @@ TEST(Showmoney, FormatsAmountsAsTheGameSpeaksThem) {
         {0.125, "$0.12"},
         {0.375, "$0.38"},
         {-2.5e-3, "minus $0.00"},
+        {4.50 * 0.95, "$4.28"},  // 4.275, held as 4.27499...
     };
     for (const auto& c : cases) EXPECT_EQ(showmoney(c.amount), c.text) << c.amount;
 }

@@ -124,6 +124,32 @@ TEST(Statement, ItemsExtrasAndTheft) {
                     }));
 }
 
+TEST(Statement, SumsThatComeToNothingInCentsAreNeitherGainNorProfit) {
+    StatementGame month;
+    GameState& s = month.game.z.s;
+    s.human().monthstartmoney = 0.3;
+    s.human().money = 0.1 + 0.2;  // a hair above 0.3
+    s.storeitem[1][3] = {0, 0, 1, 0.30, 0, 0};
+    s.storeitem[1][5] = {0, 0, 1, -0.10, 0, 0};
+    s.storeitem[1][6] = {0, 0, 1, -0.20, 0, 0};            // the three sum to a hair below 0
+    s.storeitem[1][7] = {0, 0, 3, 0.1 + 0.2 - 0.3, 0, 0};  // a hair above 0
+    s.storeitem[1][8] = {0, 0, 0, 0.3 - 0.1 - 0.2, 0, 0};  // nothing sold, nothing made
+    const Lines lines = statementlines(month.game.z);
+    const Lines tail(lines.begin() + 6, lines.end());
+    EXPECT_EQ(tail, (Lines{
+                        "You began February with $0.30 and ended with $0.30, for a net loss of "
+                        "$0.00.",
+                        "You spent $1,740.00 on employee wages.",
+                        "You spent $800.00 on monthly bills, such as utilities and extra store "
+                        "services.",
+                        "You sold 1 AA batteries for a profit of $0.30.",
+                        "You sold 1 " + s.item[5].name + " for a loss of $0.10.",
+                        "You sold 1 " + s.item[6].name + " for a loss of $0.20.",
+                        "You sold 3 " + s.item[7].name + " for a profit of $0.00.",
+                        "You sold a total of 6 items, for a profit of $0.00.",
+                    }));
+}
+
 TEST(Statement, DecemberTitleAndTheFileBesideTheGame) {
     StatementGame month;
     GameState& s = month.game.z.s;
@@ -159,17 +185,34 @@ TEST(Statement, TheFifthDecemberLeadsToTheFinalMenu) {
               "their yearly 20% tax.");
 }
 
-TEST(Statement, AFileThatCannotBeWrittenLeavesTheMenuWorking) {
-    StatementGame month;
-    std::filesystem::create_directory(month.game.folder.file("February 2031 statement.txt.tmp"));
-    monthlystatement(month.game.z);
-    EXPECT_EQ(month.game.z.s.ui.menu, menu::Statement);
-    EXPECT_FALSE(std::filesystem::exists(month.game.folder.file("February 2031 statement.txt")));
-    EXPECT_NE(month.game.folder.read("debuglog.txt").find("error in monthlystatement: "),
-              std::string::npos);
-    month.game.press(key::Down);
-    EXPECT_EQ(month.game.take().back(),
-              "say: You are currently worth $1,000.00, once loan debt is factored in.");
+TEST(Statement, AFileThatCannotBeWrittenIsToldAndTheMenuWorks) {
+    const struct {
+        int month;
+        const char* file;
+        const char* title;
+    } cases[] = {
+        {2, "February 2031 statement.txt",
+         "Monthly financial statement for February, 2031.  The file February 2031 "
+         "statement.txt could not be written: Is a directory."},
+        {3, "March 2031 statement.txt",
+         "First quarterly financial statement of 2031.  The file March 2031 statement.txt "
+         "could not be written: Is a directory."},
+    };
+    for (const auto& c : cases) {
+        StatementGame month;
+        month.game.z.s.calendar.month = c.month;
+        // A folder where the file should go: nothing can be written over it.
+        std::filesystem::create_directory(month.game.folder.file(c.file));
+        monthlystatement(month.game.z);
+        EXPECT_EQ(month.game.z.s.ui.menu, menu::Statement);
+        EXPECT_EQ(month.game.take().back(), std::string("say: ") + c.title);
+        EXPECT_TRUE(std::filesystem::is_directory(month.game.folder.file(c.file)));
+        EXPECT_NE(month.game.folder.read("debuglog.txt").find("error in monthlystatement: "),
+                  std::string::npos);
+        month.game.press(key::Down);
+        EXPECT_EQ(month.game.take().back(),
+                  "say: You are currently worth $1,000.00, once loan debt is factored in.");
+    }
 }
 
 TEST(Statement, AReminderForEveryMonthOfTheGame) {

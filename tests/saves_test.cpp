@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/keys.h"
+#include "game/startup.h"
 #include "persist/loadgame.h"
 #include "persist/savegame.h"
 #include "state/menunumbers.h"
@@ -101,7 +103,8 @@ TEST(Saves, MoneyLinesReadTheirLeadingNumber) {
     const struct {
         const char* line;
         double money;
-    } cases[] = {{"1234,56", 1234.56}, {"12abc", 12}, {" -5.5 ", -5.5}, {"", 0}, {"cash", 0}};
+    } cases[] = {{"1234,56", 1234.56}, {"12abc", 12}, {" -5.5 ", -5.5}, {"", 0},
+                 {"cash", 0},          {"0x10", 0},   {"1e3", 1000},    {" .5", 0.5}};
     for (const auto& c : cases) {
         StartedGame game;
         game.folder.write("edited", withline(6, c.line));  // the player's money
@@ -118,8 +121,13 @@ TEST(Saves, ADamagedFileChangesNothing) {
         std::string text;
     } cases[] = {
         {"cut short", good.substr(0, good.size() / 2)},
-        {"a count that is not a number", withline(7, "six")},  // the player's employees
-        {"too many aisles", withline(10, " 51 ")},             // the player's aisle count
+        {"more employees than the town has", withline(7, " 101 ")},
+        {"too many aisles", withline(10, " 51 ")},  // the player's aisle count
+        {"a wage that would overflow hiring", withline(9, " 8e10 ")},
+        {"a wage that would take a day to hire", withline(9, " 1e7 ")},
+        {"money beyond any game", withline(6, "1e308")},
+        {"a price beyond any game", withline(14, " 1e300 ")},  // aisle 1
+        {"a count beyond any game", withline(12, " 5e9 ")},    // aisle 1's stock
         {"an empty file", ""},
         {"bytes of nothing", std::string(100, '\0')},
     };
@@ -138,6 +146,69 @@ TEST(Saves, ADamagedFileChangesNothing) {
     }
 }
 
+TEST(Saves, NumberFieldsReadTheirLeadingNumberAndTheVersionItsFigure) {
+    SaveGame save("1.1-first-month");
+    save.game.folder.write("wheels", withline(418, " 6abc "));  // item 1's first wheel size
+    EXPECT_EQ(save.load("wheels"), Lines{"say: Game loaded."});
+    EXPECT_EQ(save.game.z.s.item[1].name, "Audyssey magazine");
+    EXPECT_EQ(save.game.z.s.item[1].wheelsize[0], 6);
+
+    // An older save whose version has blanks around it is still an older save.
+    std::string old = readfile(kSaves + "0.9-no-statistics");
+    old = " 0.9 " + old.substr(old.find("\r\n"));
+    save.game.folder.write("old", old);
+    EXPECT_EQ(save.load("old"), Lines{"say: Game loaded."});
+}
+
+TEST(Saves, TheWarehouseHoldsNothingOfItemsTheGameDidNotKnow) {
+    StartedGame game(false);
+    // A game of the 30 items of one list, then a save of the 63 built-in ones.
+    std::string items;
+    for (int i = 1; i <= 30; ++i)
+        items += "Thing " + std::to_string(i) + "\r\n" + std::to_string(10 + i) + "\r\nd\r\n";
+    game.folder.write("items1.txt", items);
+    game.folder.write("progress.ini",
+                      " 0 \r\n 2 \r\nA\r\nB\r\n 1 \r\n 2 \r\nDefault\r\n 0 \r\n"
+                      "items1.txt\r\n 1 \r\n");
+    Form_Load(game.z);
+    ASSERT_EQ(game.z.s.game.itemcount, 30);
+    std::filesystem::copy_file(kSaves + "1.1-first-month", game.folder.file("saved"));
+    game.take();
+    loadgame(game.z, "saved");
+    EXPECT_EQ(game.take(), Lines{"say: Game loaded."});
+    EXPECT_EQ(game.z.s.item[30].warehousestock, 90);
+    EXPECT_EQ(game.z.s.item[31].warehousestock, 0);
+    EXPECT_EQ(game.z.s.item[63].warehousestock, 0);
+}
+
+TEST(Saves, TextsWithLineBreaksReadBackAsWritten) {
+    StartedGame game(false);
+    // Mixed line ends: a bare line feed inside a description.
+    game.folder.write("items1.txt", "Kite\r\n12\r\nFlies\nhigh.\r\nYoyo\r\n6\r\nUp and down.\r\n");
+    Form_Load(game.z);
+    GameState& s = game.z.s;
+    s.human().storename = "Two\r\nlines";
+    const std::vector<Item> before(s.item.begin(), s.item.begin() + s.game.itemcount + 1);
+    int kite = 0;
+    for (int i = 1; i <= s.game.itemcount; ++i)
+        if (s.item[i].name == "Kite") kite = i;
+    ASSERT_NE(kite, 0);
+    EXPECT_EQ(s.item[kite].description, "Flies high.");
+
+    savegame(game.z, "lastsave");
+    game.take();
+    s.game.itemcount = 0;
+    loadgame(game.z, "lastsave");
+    EXPECT_EQ(game.take(), Lines{"say: Game loaded."});
+    ASSERT_EQ(s.game.itemcount + 1, static_cast<int>(before.size()));
+    for (int i = 1; i <= s.game.itemcount; ++i) {
+        EXPECT_EQ(s.item[i].name, before[static_cast<std::size_t>(i)].name) << i;
+        EXPECT_EQ(s.item[i].description, before[static_cast<std::size_t>(i)].description) << i;
+        EXPECT_EQ(s.item[i].baseprice, before[static_cast<std::size_t>(i)].baseprice) << i;
+    }
+    EXPECT_EQ(s.human().storename, "Two lines");
+}
+
 TEST(Saves, NamesThatAreNotPlainFilesInTheFolder) {
     StartedGame game;
     for (const char* name : {"nothing here", "../saved", "/etc/passwd", "sub/dir"}) {
@@ -149,6 +220,71 @@ TEST(Saves, NamesThatAreNotPlainFilesInTheFolder) {
     EXPECT_FALSE(std::filesystem::exists(game.folder.path().parent_path() / "outside"));
     savegame(game.z, "lastsave");  // the automatic save's name is silent
     EXPECT_EQ(game.take(), Lines{});
+}
+
+TEST(Saves, NamesTheGameOwnsAreRefusedAndReplaceNothing) {
+    StartedGame game;
+    const testing::TempFolder& folder = game.folder;
+    std::filesystem::create_directory(folder.file("a folder"));
+    folder.write("elsewhere", "a player's file");
+    std::filesystem::create_symlink(folder.file("elsewhere"), folder.file("a link"));
+    const std::string own = "is one of the game's own files.";
+    const struct {
+        std::string name, reason;
+    } cases[] = {
+        {"progress.ini", "progress.ini " + own},
+        {"items1.txt", "items1.txt " + own},
+        {"items99.txt", "items99.txt " + own},
+        {"debuglog.txt", "debuglog.txt " + own},
+        {"language.txt", "language.txt " + own},
+        {"January 2031 statement.txt", "January 2031 statement.txt " + own},
+        {"sounds", "sounds " + own},
+        {"a folder", "a folder is a folder."},
+        {"a link", "a link is not a plain file."},
+        {".", "A save name cannot be only dots."},
+        {"..", "A save name cannot be only dots."},
+        {std::string(256, 'x'), "That name is too long."},
+    };
+    for (const auto& c : cases) {
+        std::error_code ec;
+        const bool there = std::filesystem::exists(folder.file(c.name), ec);
+        // The refusal itself is logged: the log is the one file that grows.
+        const bool kept =
+            std::filesystem::is_regular_file(folder.file(c.name), ec) && c.name != "debuglog.txt";
+        const std::string before = kept ? folder.read(c.name) : "";
+        savegame(game.z, c.name);
+        EXPECT_EQ(game.take(), Lines{"say: Error saving game.  " + c.reason}) << c.name;
+        EXPECT_EQ(std::filesystem::exists(folder.file(c.name), ec), there) << c.name;
+        if (kept) {
+            EXPECT_EQ(folder.read(c.name), before) << c.name;
+        }
+    }
+    EXPECT_EQ(folder.read("elsewhere"), "a player's file");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("a link")));
+}
+
+TEST(Saves, ASaveReplacesOnlyItsOwnFile) {
+    StartedGame game;
+    game.folder.write("game.tmp", "another save");
+    game.folder.write("progress.ini.tmp", "another save");
+    savegame(game.z, "game");
+    game.press(key::PageUp);  // rewrites the preferences
+    EXPECT_EQ(game.folder.read("game.tmp"), "another save");
+    EXPECT_EQ(game.folder.read("progress.ini.tmp"), "another save");
+    for (std::size_t length : {251u, 255u}) {
+        const std::string name(length, 'n');
+        game.take();
+        savegame(game.z, name);
+        EXPECT_EQ(game.take().front(), "say: Game saved.") << length;
+        EXPECT_TRUE(std::filesystem::is_regular_file(game.folder.file(name))) << length;
+    }
+    // Nothing is left beside the saves.
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(game.folder.path())) {
+        (void)entry;
+        ++files;
+    }
+    EXPECT_EQ(files, 7);  // progress.ini, the two .tmp files, game and the two long names
 }
 
 }  // namespace

@@ -97,11 +97,16 @@ TEST(Makesound, PathsAreFoundWhateverTheirSlashesAndCase) {
 TEST(Makesound, MissingFilesAreLoggedAndTheBufferKeepsItsSound) {
     SoundGame game;
     std::filesystem::remove(game.folder.file("debuglog.txt"));
-    makesound(game.z, "\\sounds\\game\\nothere.wav", 0, 0, 0, -1);
+    // Each missing file is logged once, however often it is asked for.
+    for (const char* path : {"\\sounds\\game\\nothere.wav", "\\sounds\\game\\nothere.wav",
+                             "\\sounds\\game\\gone.wav", "/sounds/game/nothere.wav"})
+        makesound(game.z, path, 0, 0, 0, -1);
     EXPECT_EQ(game.platform.loads, Lines{});
-    EXPECT_EQ(game.platform.played, std::vector<int>{2});
-    EXPECT_EQ(game.folder.read("debuglog.txt"),
-              "File is missing: " + game.folder.path().string() + "/sounds/game/nothere.wav\r\n");
+    EXPECT_EQ(game.platform.played, (std::vector<int>{2, 3, 4, 5}));
+    const std::string sounds = game.folder.path().string() + "/sounds/game/";
+    EXPECT_EQ(game.folder.read("debuglog.txt"), "File is missing: " + sounds +
+                                                    "nothere.wav\r\nFile is missing: " + sounds +
+                                                    "gone.wav\r\n");
 }
 
 TEST(Makesound, SoundsComeFromTheProgramWhenThePlayersFilesLiveElsewhere) {

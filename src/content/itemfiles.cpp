@@ -5,21 +5,15 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-
 #include "core/diagnostics.h"
+#include "core/files.h"
 #include "core/numbers.h"
 #include "core/zelvo.h"
 
 namespace zelvo {
 
 namespace {
-
-// Prices beyond this are not a store's goods and would overflow the demand wheels.
-constexpr double kHighestPrice = 1000000;
 
 class Reader {
 public:
@@ -127,31 +121,36 @@ std::string folded(const std::string& text) {
 }
 
 std::optional<std::string> readtext(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return text;
+    return readregularfile(path);
 }
 
 }  // namespace
 
-ItemsFile parseitems(const std::string& text) {
+ItemsFile parseitems(const std::string& text, std::size_t most) {
     ItemsFile file;
     Reader reader(text);
-    for (;;) {
-        auto name = nextfield([&] { return reader.line(); });
-        if (!name) break;
-        // A bare line feed inside a line means the file was saved with line feeds only.
-        if (name->find('\n') != std::string::npos) {
+    bool linefeeds = false;
+    // A bare line feed in a line read while looking for a name (the name itself, or a
+    // comment or blank line before it) means the file was saved with line feeds only.
+    auto nameline = [&]() -> std::optional<std::string> {
+        auto line = reader.line();
+        if (line && line->find('\n') != std::string::npos) linefeeds = true;
+        return line;
+    };
+    while (file.items.size() < most) {
+        auto name = nextfield(nameline);
+        if (linefeeds) {
             file.items.clear();
             file.needsrepair = true;
             return file;
         }
+        if (!name) break;
         auto price = nextfield([&] { return reader.field(); });
         if (!price) break;
         auto description = nextfield([&] { return reader.line(); });
         if (!description) break;
+        // Every text is one line: a line feed inside a mixed-up line is a blank.
+        std::replace(description->begin(), description->end(), '\n', ' ');
         file.items.push_back({*name, *price, *description});
     }
     return file;
@@ -164,7 +163,7 @@ CatalogueAdder::CatalogueAdder(Zelvo& z) : z_(z), sortedcount_(z.s.game.itemcoun
 void CatalogueAdder::add(const std::string& name, const std::string& price,
                          const std::string& description) {
     auto value = numeric(price);
-    if (name.empty() || !value || *value > kHighestPrice) return;
+    if (name.empty() || !value || *value > kPriceLimit) return;
     double baseprice = Int(*value);
     if (baseprice <= 5) baseprice = 5;
     GameState& s = z_.s;
@@ -213,30 +212,32 @@ void fixfile(Zelvo& z, const std::string& path) {
         debuglog(z, "error in fixfile: cannot read " + path);
         return;
     }
+    // One pass: a carriage return (with the line feed after it) ends a line; a line feed
+    // alone ends one too. Empty lines of proper line ends are dropped, empty lines between
+    // bare line feeds kept.
     std::string fixed;
-    std::size_t at = 0;
-    while (at < text->size()) {
-        std::size_t end = text->find('\r', at);
-        if (end == std::string::npos) end = text->size();
-        std::string line = text->substr(at, end - at);
-        at = end;
-        if (at < text->size()) ++at;
-        if (at < text->size() && (*text)[at] == '\n') ++at;
-        for (std::size_t lf = line.find('\n'); lf != std::string::npos; lf = line.find('\n')) {
-            fixed += line.substr(0, lf) + "\r\n";
-            line.erase(0, lf + 1);
+    fixed.reserve(text->size() + text->size() / 8);
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= text->size(); ++at) {
+        const bool end = at == text->size();
+        const char c = end ? '\r' : (*text)[at];
+        if (c == '\n') {
+            fixed.append(*text, start, at - start);
+            fixed += "\r\n";
+            start = at + 1;
+        } else if (c == '\r') {
+            if (at > start) {
+                fixed.append(*text, start, at - start);
+                fixed += "\r\n";
+            }
+            if (!end && at + 1 < text->size() && (*text)[at + 1] == '\n') ++at;
+            start = at + 1;
         }
-        if (!line.empty()) fixed += line + "\r\n";
     }
-    const std::string temp = folderfile(z, "temp");
-    std::FILE* out = std::fopen(temp.c_str(), "wb");
-    bool ok = out && std::fwrite(fixed.data(), 1, fixed.size(), out) == fixed.size();
-    if (out) ok = std::fclose(out) == 0 && ok;
-    // Renamed over the old file, so that a failure leaves the player's file as it was.
-    if (!ok || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        debuglog(z, "error in fixfile: cannot rewrite " + path);
-    }
+    // Through a hidden scratch file of its own (never a save called "temp"), renamed over
+    // the old file, so that a failure leaves the player's file as it was.
+    const std::string error = replacefile(path, fixed);
+    if (!error.empty()) debuglog(z, "error in fixfile: cannot rewrite " + path + ": " + error);
 }
 
 std::optional<std::vector<FileItem>> readitemsfile(Zelvo& z, const std::string& path) {

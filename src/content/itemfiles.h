@@ -6,6 +6,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "state/state.h"
+
 namespace zelvo {
 
 struct Zelvo;
@@ -23,7 +25,8 @@ struct ItemsFile {
     std::vector<FileItem> items;
     bool needsrepair = false;
 };
-ItemsFile parseitems(const std::string& text);
+// Reading stops after `most` items: the catalogue holds no more.
+ItemsFile parseitems(const std::string& text, std::size_t most = kMaxItems);
 
 // Adds one item to the catalogue, kept in ascending order of base price.
 void additem(Zelvo& z, const std::string& name, const std::string& price,
@@ -44,8 +47,8 @@ private:
     int sortedcount_;                        // items 1..this are in order
 };
 
-// Rewrites a file so that every line feed ends a line (CR LF line ends), through the
-// scratch file "temp" in the program's folder.
+// Rewrites a file so that every line feed ends a line (CR LF line ends), through a hidden
+// scratch file beside it.
 void fixfile(Zelvo& z, const std::string& path);
 
 // Reads an items file, repairing its line ends first when it needs that. Nothing when the

@@ -1,20 +1,16 @@
 // The debug log file, the hidden log list and the developer's loan calculator.
 #include "core/diagnostics.h"
 
-#include <cstdio>
-
+#include "core/files.h"
 #include "core/numbers.h"
 #include "core/zelvo.h"
 
 namespace zelvo {
 
 void debuglog(const Zelvo& z, const std::string& line) {
-    // Opened and closed for every line, so that the log is complete whenever the game stops.
-    std::FILE* file = std::fopen(folderfile(z, "debuglog.txt").c_str(), "ab");
-    if (!file) return;
-    std::fputs(line.c_str(), file);
-    std::fputs("\r\n", file);
-    std::fclose(file);
+    // Opened and closed for every line, so that the log is complete whenever the game stops;
+    // a log that is not a regular file (a named pipe) is never waited on.
+    appendtofile(folderfile(z, "debuglog.txt"), line + "\r\n");
 }
 
 void addlog(Zelvo& z, const std::string& line) {

@@ -1,9 +1,35 @@
-// Plain decimal text for numbers in messages.
+// Rounding to decimals and plain decimal text for numbers in messages.
 #include "core/numbers.h"
 
+#include <cstdint>
 #include <cstdio>
 
 namespace zelvo {
+
+namespace {
+
+constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+constexpr int kFigureDecimals = 9;
+// Below this a double holds every whole number exactly.
+constexpr double kExact = 0x1p52;
+
+}  // namespace
+
+double roundeven(double x, int places) {
+    places = places < 0 ? 0 : places > kFigureDecimals ? kFigureDecimals : places;
+    const double scale = kPowers[places];
+    if (!std::isfinite(x)) return x;
+    // The figure to nine decimals, or to as many as a double of its size still carries.
+    int decimals = kFigureDecimals;
+    while (decimals > places && std::fabs(x) * kPowers[decimals] >= kExact) --decimals;
+    if (decimals == places) return std::nearbyint(x * scale) / scale;
+    const auto figure = static_cast<std::int64_t>(std::nearbyint(std::fabs(x) * kPowers[decimals]));
+    const auto unit = static_cast<std::int64_t>(kPowers[decimals - places]);
+    std::int64_t whole = figure / unit;
+    const std::int64_t rest = figure % unit;
+    if (2 * rest > unit || (2 * rest == unit && whole % 2 != 0)) ++whole;
+    return std::copysign(static_cast<double>(whole) / scale, x);
+}
 
 std::string numtext(double x) {
     if (x == 0) return "0";  // also -0

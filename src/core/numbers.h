@@ -14,14 +14,13 @@ inline double Int(double x) {
 inline double Fix(double x) {
     return std::trunc(x);
 }
+// To `places` decimals (0 to 9), halves to even. A half is decided on the decimal figure a
+// product stands for, not on its nearest binary fraction: 4.50 x 0.95 is 4.275 (held as
+// 4.27499...) and gives 4.28. Every "rounded to cents" and "halves to even" goes through here.
+double roundeven(double x, int places);
 // To the nearest whole number, halves to even.
 inline double roundeven(double x) {
-    return std::nearbyint(x);
-}
-// To `places` decimals, halves to even.
-inline double roundeven(double x, int places) {
-    double scale = std::pow(10.0, places);
-    return std::nearbyint(x * scale) / scale;
+    return roundeven(x, 0);
 }
 inline double roundcents(double x) {
     return roundeven(x, 2);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -14,13 +15,15 @@ struct Sound {
     int lastbuffer = kBuffers - 1;
     int nextbuffer = 0;  // the pool buffer used last
     bool deviceopen = false;
-    std::array<bool, kBuffers> loaded{};  // which buffers hold a sound
+    std::array<bool, kBuffers> loaded{};      // which buffers hold a sound
+    std::unordered_set<std::string> missing;  // files already logged as missing
 };
 
 // The Language record: phrases and their translations, in file order.
 struct Language {
     int count = 0;
     std::vector<std::pair<std::string, std::string>> phrases;
+    bool grewtoolong = false;  // a text outgrew its bound, and the log has said so
 };
 
 }  // namespace zelvo

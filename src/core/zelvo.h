@@ -40,6 +40,7 @@ struct Zelvo {
     bool dayrunning = false;  // a day is being processed; a tick now must not start another
     long long daysprocessed = 0;
     bool ended = false;
+    bool autosavefailed = false;     // the player has been told why the automatic save failed
     std::vector<std::string> List2;  // the lines of the last statement, read in its menu
 
     // Handed in by the game's shell at start-up: who hears the machine's events, and the

@@ -1,6 +1,7 @@
 // The loan list's order, live loans, worth, and the credit-rating sentence.
 #include "finance/loans.h"
 
+#include "core/numbers.h"
 #include "core/zelvo.h"
 
 namespace zelvo {
@@ -9,7 +10,7 @@ void sortloans(Zelvo& z) {
     auto& loans = z.s.loan;
     int& count = z.s.game.loancount;
     for (int i = count; i >= 1; --i) {
-        if (loans[i].principal + loans[i].interest <= 0) {
+        if (roundcents(loans[i].principal + loans[i].interest) <= 0) {
             for (int j = i; j < count; ++j) loans[j] = loans[j + 1];
             loans[count] = Loan{};
             --count;

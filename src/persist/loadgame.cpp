@@ -34,37 +34,29 @@ public:
     // The whole line as text.
     std::string text() { return next(); }
 
-    // A whole-number field: blanks around it are ignored, an empty line reads as 0, and
-    // anything else that is not a number is an error.
+    // A number field (the leading number; an empty line reads as 0) taken to a whole
+    // number, which must lie within what the game can hold there.
     int whole(int low, int high) {
         const std::string line = next();
-        const auto first = line.find_first_not_of(" \t");
-        double value = 0;
-        if (first != std::string::npos) {
-            const std::string field = line.substr(first, line.find_last_not_of(" \t") - first + 1);
-            char* end = nullptr;
-            value = std::strtod(field.c_str(), &end);
-            if (*end != '\0' || !std::isfinite(value)) fail("not a number: " + line);
-            value = roundeven(value);
-        }
+        const double value = roundeven(numberfield(line));
         if (value < low || value > high) fail("out of range: " + line);
         return static_cast<int>(value);
     }
 
     // A real field: "," read as ".", then as much of the line as forms a number; a line with
-    // no number reads as 0.
-    double real() {
+    // no number reads as 0. Values no game reaches are damage.
+    double real(double limit = kMoneyLimit) { return real(-limit, limit); }
+    double real(double low, double high) {
         std::string line = next();
         for (char& c : line)
             if (c == ',') c = '.';
-        return numberfield(line);
+        const double value = numberfield(line);
+        if (value < low || value > high) fail("out of range: " + line);
+        return value;
     }
 
-    // A whole-number field that a damaged file may hold text in; such a value reads as 0.
-    int wholeorzero() {
-        std::string line = next();
-        return static_cast<int>(roundeven(std::clamp(numberfield(line), -1e9, 1e9)));
-    }
+    // A flag of a field a damaged file may hold anything in; such a value reads as 0.
+    int flag() { return numberfield(next()) != 0 ? 1 : 0; }
 
     [[noreturn]] void fail(const std::string& why) const {
         throw LoadError("line " + std::to_string(at_) + ": " + why);
@@ -91,27 +83,27 @@ void readstore(SaveReader& in, GameState& s, int p) {
     store.ownername = owner;
     store.storename = in.text();
     store.money = in.real();
-    store.employees = in.whole(0, 100000);
+    store.employees = in.whole(0, kLabourPool);
     store.wantedemployees = in.whole(0, 100000);
-    store.wage = in.real();
+    store.wage = in.real(0, kWageLimit);
     store.aislecount = in.whole(0, kMaxAisles);
     for (int a = 1; a <= store.aislecount; ++a) {
         Aisle& aisle = s.aisle[p][a];
         aisle.item = in.whole(-100000, kMaxItems);
-        aisle.stock = in.whole(-1000000000, 1000000000);
-        aisle.capacity = in.whole(0, 1000000000);
+        aisle.stock = in.whole(-1000000, 1000000);
+        aisle.capacity = in.whole(0, 1000000);
         aisle.price = in.real();
         aisle.sold = in.whole(-1000000000, 1000000000);
         aisle.saledays = in.whole(-1000000000, 1000000000);
         aisle.cost = in.real();
     }
-    store.unionwage = in.real();
+    store.unionwage = in.real(0, kWageLimit);
     store.unionworkers = in.whole(0, 100000);
     store.features = in.text();
     store.customers = in.whole(0, 1000000);
     store.monthlybills = in.real();
     store.billsmonthslate = in.whole(0, 1000);
-    for (int d = 1; d <= kCrowdDays; ++d) store.crowdhistory[d] = in.wholeorzero() != 0 ? 1 : 0;
+    for (int d = 1; d <= kCrowdDays; ++d) store.crowdhistory[d] = in.flag();
     store.creditrating = in.whole(-100000, 100000);
 }
 
@@ -123,11 +115,12 @@ void readstatistics(SaveReader& in, GameState& s, int p, bool medical) {
         *value = in.real();
     for (int i = 1; i <= s.game.itemcount; ++i) {
         StoreItem& f = s.storeitem[p][i];
-        f.bought = in.whole(-1000000000, 1000000000);
+        // A month's counts, small enough that their sum over every item stays a count.
+        f.bought = in.whole(-1000000, 1000000);
         f.boughtcost = in.real();
-        f.sold = in.whole(-1000000000, 1000000000);
+        f.sold = in.whole(-1000000, 1000000);
         f.profit = in.real();
-        f.stolen = in.whole(-1000000000, 1000000000);
+        f.stolen = in.whole(-1000000, 1000000);
         f.stolenloss = in.real();
     }
     if (medical) store.medicalspent = in.real();
@@ -135,7 +128,9 @@ void readstatistics(SaveReader& in, GameState& s, int p, bool medical) {
 
 // Reads the whole file into `s`; throws LoadError on the first fault.
 void readsave(SaveReader& in, GameState& s) {
-    const std::string version = in.text();
+    // The version is a number field: blanks around it do not count.
+    std::string version = in.text();
+    version.erase(0, version.find_first_not_of(" \t"));
     // The two versions before this one had no medical costs in their statistics, and a
     // file of theirs may end before the statistics.
     const bool old = version.rfind("0.9", 0) == 0 || version.rfind("0.8", 0) == 0;
@@ -153,7 +148,7 @@ void readsave(SaveReader& in, GameState& s) {
         loan.principal = in.real();
         loan.interest = in.real();
         loan.borrower = in.whole(1, s.game.playercount);
-        loan.apr = in.real();
+        loan.apr = in.real(1000);
         loan.payment = in.real();
         loan.dueday = in.whole(0, 30);
         loan.monthslate = in.whole(0, 1000);
@@ -165,13 +160,14 @@ void readsave(SaveReader& in, GameState& s) {
         Item& item = s.item[i];
         item.name = in.text();
         item.description = in.text();
-        item.baseprice = in.real();
+        item.baseprice = in.real(0, kPriceLimit);
+        // A wheel's size and centre stay within a few times the base price.
         for (int w = 0; w < kWheels; ++w) {
-            item.wheelsize[w] = in.whole(-1000000000, 1000000000);
-            item.wheelcenter[w] = in.real();
-            item.wheelangle[w] = in.whole(-1000000000, 1000000000);
+            item.wheelsize[w] = in.whole(-10000000, 10000000);
+            item.wheelcenter[w] = in.real(10 * kPriceLimit);
+            item.wheelangle[w] = in.whole(-100000, 100000);
         }
-        item.pricefactor = in.real();
+        item.pricefactor = in.real(kPriceLimit);
         item.carried = in.whole(0, 1);
     }
     for (int p = 1; p <= s.game.playercount; ++p) {

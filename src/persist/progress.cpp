@@ -62,12 +62,15 @@ void readprogress(Zelvo& z) {
     s.ui.sapirate = wholefield(lines[at++], 1, 10, 2);
     applyrate(z);
 
-    if (!has(3)) return;
+    // Each line of a group is read when it is there: a file that ends early keeps what it has.
     Store& human = s.store[s.game.humanslot];
+    if (!has(1)) return;
     if (!lines[at].empty()) human.ownername = lines[at];
     ++at;
+    if (!has(1)) return;
     if (!lines[at].empty()) human.storename = lines[at];
     ++at;
+    if (!has(1)) return;
     s.game.difficulty = wholefield(lines[at++], 1, 3, 1);
 
     if (!has(1)) return;

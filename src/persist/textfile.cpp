@@ -2,24 +2,18 @@
 #include "persist/textfile.h"
 
 #include <cctype>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
-#include "core/numbers.h"
+#include "core/files.h"
 
 namespace zelvo {
 
 std::optional<std::vector<std::string>> readlines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    const auto text = readregularfile(path);
+    if (!text) return std::nullopt;
+    const std::string& data = *text;
     std::vector<std::string> lines;
     std::string line;
     for (std::size_t i = 0; i < data.size(); ++i) {
@@ -37,18 +31,30 @@ std::optional<std::vector<std::string>> readlines(const std::string& path) {
 }
 
 double numberfield(const std::string& line) {
-    const char* start = line.c_str();
-    while (*start == ' ' || *start == '\t') ++start;
-    // Only plain decimal numbers: no hexadecimal, infinity or "nan" from a damaged file.
-    const char* p = start;
-    if (*p == '+' || *p == '-') ++p;
-    if (!(std::isdigit(static_cast<unsigned char>(*p)) ||
-          (*p == '.' && std::isdigit(static_cast<unsigned char>(p[1])))))
-        return 0;
-    char* end = nullptr;
-    double value = std::strtod(start, &end);
-    if (end == start || !std::isfinite(value)) return 0;
-    return value;
+    // The leading number: a sign, digits with at most one point, and an exponent when digits
+    // follow its "e". No hexadecimal, infinity or "nan" from a damaged file.
+    std::size_t at = line.find_first_not_of(" \t");
+    if (at == std::string::npos) return 0;
+    const std::size_t start = at;
+    auto digits = [&] {
+        const std::size_t from = at;
+        while (at < line.size() && std::isdigit(static_cast<unsigned char>(line[at]))) ++at;
+        return at - from;
+    };
+    if (line[at] == '+' || line[at] == '-') ++at;
+    std::size_t count = digits();
+    if (at < line.size() && line[at] == '.') {
+        ++at;
+        count += digits();
+    }
+    if (count == 0) return 0;
+    if (at < line.size() && (line[at] == 'e' || line[at] == 'E')) {
+        const std::size_t mark = at++;
+        if (at < line.size() && (line[at] == '+' || line[at] == '-')) ++at;
+        if (digits() == 0) at = mark;
+    }
+    const double value = std::strtod(line.substr(start, at - start).c_str(), nullptr);
+    return std::isfinite(value) ? value : 0;
 }
 
 std::string textfield(const std::string& line) {
@@ -81,23 +87,7 @@ std::string writelines(const std::string& path, const std::vector<std::string>& 
         text += line;
         text += "\r\n";
     }
-    const std::string temp = path + ".tmp";
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file) return std::strerror(errno);
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fflush(file) == 0 && ok;
-    int error = ok ? 0 : errno;
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok) {
-        std::remove(temp.c_str());
-        return std::strerror(error ? error : EIO);
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        error = errno;
-        std::remove(temp.c_str());
-        return std::strerror(error);
-    }
-    return "";
+    return replacefile(path, text);
 }
 
 }  // namespace zelvo

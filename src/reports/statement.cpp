@@ -65,7 +65,10 @@ std::string storeline(const Zelvo& z, int p) {
     return line;
 }
 
+// Sums of money are told in cents, so their sign is decided in cents too: a month whose
+// profits cancel out made a profit of $0.00, whatever crumb the binary sum leaves.
 std::string profittext(double profit) {
+    profit = roundcents(profit);
     return profit >= 0 ? " for a profit of " + showmoney(profit)
                        : " for a loss of " + showmoney(std::fabs(profit));
 }
@@ -88,10 +91,11 @@ std::vector<std::string> statementlines(Zelvo& z) {
     for (int p = 1; p <= s.game.playercount; ++p) lines.push_back(storeline(z, p));
 
     const double start = human.monthstartmoney, cash = human.money;
-    lines.push_back(
-        "You began " + month + " with " + showmoney(start) + " and ended with " + showmoney(cash) +
-        (start < cash ? ", for a net gain of " + showmoney(cash - start) + "."
-                      : ", for a net loss of " + showmoney(std::fabs(cash - start)) + "."));
+    const double net = roundcents(cash - start);
+    lines.push_back("You began " + month + " with " + showmoney(start) + " and ended with " +
+                    showmoney(cash) +
+                    (net > 0 ? ", for a net gain of " + showmoney(net) + "."
+                             : ", for a net loss of " + showmoney(std::fabs(net)) + "."));
     lines.push_back("You spent " + showmoney(human.wagespaid) + " on employee wages.");
     lines.push_back("You spent " + showmoney(human.billspaid) +
                     " on monthly bills, such as utilities and extra store services.");
@@ -117,7 +121,9 @@ std::vector<std::string> statementlines(Zelvo& z) {
         totalprofit += f.profit;
         totalstolen += f.stolen;
         totalloss += f.stolenloss;
-        if (!(f.sold > 0 || f.profit != 0 || f.stolen > 0 || f.stolenloss != 0)) continue;
+        if (!(f.sold > 0 || roundcents(f.profit) != 0 || f.stolen > 0 ||
+              roundcents(f.stolenloss) != 0))
+            continue;
         if (f.bought > 0)
             lines.push_back("You spent " + showmoney(f.boughtcost) + " on " +
                             std::to_string(f.bought) + " " + name + ".");
@@ -154,7 +160,14 @@ void monthlystatement(Zelvo& z) {
     const std::string name =
         saymonth(s.calendar.month) + " " + std::to_string(statementyear(z)) + " statement.txt";
     const std::string error = writelines(folderfile(z, name), file);
-    if (!error.empty()) debuglog(z, "error in monthlystatement: " + name + ": " + error);
+    if (!error.empty()) {
+        debuglog(z, "error in monthlystatement: " + name + ": " + error);
+        // The title must not promise a file that is not there.
+        std::string& title = z.List2.front();
+        const auto promise = title.find("  A file named ");
+        if (promise != std::string::npos) title.erase(promise);
+        title += "  The file " + name + " could not be written: " + error + ".";
+    }
 
     // A player who went bankrupt today stays in the Lost menu: the game is over, and the
     // statement (kept in its file) must not lead back into it.

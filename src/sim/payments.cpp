@@ -57,7 +57,8 @@ void payloans(Zelvo& z) {
     GameState& s = z.s;
     for (int i = 1; i <= s.game.loancount; ++i) {
         Loan& loan = s.loan[i];
-        if (loan.principal + loan.interest <= 0 || loan.dueday != s.calendar.day) continue;
+        if (roundcents(loan.principal + loan.interest) <= 0 || loan.dueday != s.calendar.day)
+            continue;
         const int b = loan.borrower;
         if (b < 1 || b > s.game.playercount) continue;
         Store& store = s.store[b];
@@ -80,9 +81,10 @@ void payloans(Zelvo& z) {
             logsecondstore(z, b, "Paying a loan payment $" + numtext(pay));
             creditreward(store);
             loan.totalpaid += pay;
-            loan.principal -= pay - loan.interest;
+            // Amounts are whole cents: what the binary sums leave below half a cent is none.
+            loan.principal = roundcents(loan.principal - (pay - loan.interest));
             loan.interest = 0;
-            if (loan.principal + loan.interest <= 0) logsecondstore(z, b, "Paid off a loan!");
+            if (loan.principal <= 0) logsecondstore(z, b, "Paid off a loan!");
             loan.monthslate = 0;
             logsecondstore(z, b, "Caught up on loan #" + std::to_string(i));
             if (human) coinsound(z, "coins");

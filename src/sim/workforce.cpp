@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -30,15 +31,18 @@ int stafffeatures(const Store& store) {
     return count;
 }
 
+// Int(times x r) as a count; a range no game reaches is held to what an int can count.
 int drawint(Zelvo& z, double times) {
-    return static_cast<int>(Int(times * z.rng.draw()));
+    const double value = Int(times * z.rng.draw());
+    return value >= INT_MAX ? INT_MAX : value <= INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
 }  // namespace
 
 int hiringchances(double wage) {
-    if (wage <= 0) return 0;
-    return static_cast<int>(Fix(10 * std::pow(wage, 1.1)));
+    if (!(wage > 0)) return 0;
+    const double chances = Fix(10 * std::pow(std::min(wage, kWageLimit), 1.1));
+    return static_cast<int>(chances);
 }
 
 void moveworkers(Zelvo& z) {

@@ -100,7 +100,8 @@ void setsound(Zelvo& z, int buffer, const std::string& tempm) {
     const std::string shown = (fs::path(z.soundfolder) / relative).string();
     fs::path file = findfile(z.soundfolder, relative);
     if (file.empty()) {
-        debuglog(z, "File is missing: " + shown);
+        // Logged once a file: a game without its sounds asks for them thousands of times.
+        if (z.sound.missing.insert(shown).second) debuglog(z, "File is missing: " + shown);
         return;
     }
     try {

@@ -1,9 +1,11 @@
 // The phrase table: read once from language.txt, applied to every spoken text.
 #include "speech/language.h"
 
-#include <fstream>
+#include <algorithm>
+#include <sstream>
 
 #include "core/diagnostics.h"
+#include "core/files.h"
 #include "core/zelvo.h"
 
 namespace zelvo {
@@ -42,12 +44,13 @@ std::size_t charcount(const std::string& text) {
 }  // namespace
 
 void loadlanguagefile(Zelvo& z) {
-    const std::string path = folderfile(z, "language.txt");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) debuglog(z, "Using English.");
+    // Only a regular file: a folder or a named pipe of that name is no language file.
+    const auto text = readregularfile(folderfile(z, "language.txt"));
+    if (!text) debuglog(z, "Using English.");
     z.language.count = 0;
     z.language.phrases.clear();
-    if (!in) return;
+    if (!text) return;
+    std::istringstream in(*text);
     debuglog(z, "Loading language file");
     std::string name;
     readline(in, name);
@@ -67,15 +70,33 @@ void loadlanguagefile(Zelvo& z) {
     if (in.bad()) debuglog(z, "ERROR in LOADLANGUAGEFILE: the file could not be read to its end");
 }
 
-std::string Translate(const Zelvo& z, const std::string& text) {
+std::string Translate(Zelvo& z, const std::string& text) {
+    // Phrases apply one after another, so a file can make a text double with each of them.
+    // A text that grows past this stays in English.
+    const std::size_t bound = std::max<std::size_t>(16 * text.size(), 65536);
     std::string result = text;
     for (const auto& [phrase, replacement] : z.language.phrases) {
         if (phrase.empty()) continue;
         std::size_t at = result.find(phrase);
-        while (at != std::string::npos) {
-            result.replace(at, phrase.size(), replacement);
-            at = result.find(phrase, at + replacement.size());
+        if (at == std::string::npos) continue;
+        // Every occurrence, left to right and without overlaps, in one pass.
+        std::string replaced;
+        std::size_t from = 0;
+        for (; at != std::string::npos; at = result.find(phrase, from)) {
+            replaced.append(result, from, at - from);
+            replaced += replacement;
+            from = at + phrase.size();
+            if (replaced.size() > bound) break;
         }
+        if (replaced.size() + (result.size() - std::min(from, result.size())) > bound) {
+            if (!z.language.grewtoolong)
+                debuglog(z, "error in Translate: a translation grew past " + std::to_string(bound) +
+                                " characters; such texts are spoken untranslated");
+            z.language.grewtoolong = true;
+            return text;
+        }
+        replaced.append(result, from);
+        result = std::move(replaced);
     }
     return result;
 }

@@ -11,7 +11,8 @@ struct Zelvo;
 
 // Reads "language.txt" from the program's folder, when there is one.
 void loadlanguagefile(Zelvo& z);
-// Replaces every known phrase in the text.
-std::string Translate(const Zelvo& z, const std::string& text);
+// Replaces every known phrase in the text. A text that the phrases make grow past all
+// measure is returned untranslated, and the log says so once.
+std::string Translate(Zelvo& z, const std::string& text);
 
 }  // namespace zelvo

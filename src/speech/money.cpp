@@ -1,5 +1,6 @@
 // Money, month and date texts as every message speaks them.
 #include "speech/money.h"
+#include "core/numbers.h"
 
 #include <cmath>
 #include <cstdint>
@@ -12,7 +13,7 @@ namespace {
 std::string currency(double amount) {
     if (!std::isfinite(amount)) amount = 0;
     // Whole cents fit a 64-bit count far beyond any amount a game reaches.
-    double cents = std::nearbyint(amount * 100);
+    double cents = std::nearbyint(roundcents(amount) * 100);
     if (cents > 9.0e17) cents = 9.0e17;
     auto total = static_cast<std::int64_t>(cents);
     std::string dollars = std::to_string(total / 100);

@@ -14,6 +14,14 @@ constexpr int kMaxLoans = 99;   // loan records 1..99 (0 is scratch)
 constexpr int kMaxItemLists = 99;
 constexpr int kHistory = 999;  // speech history entries 1..999
 constexpr int kCrowdDays = 30;
+constexpr int kLabourPool = 100;  // the workers of the whole town
+// Beyond these no game ever goes; a saved game that holds more is damaged. Any amount of
+// money in dollars, cents and beyond:
+constexpr double kMoneyLimit = 1e12;
+// An hourly wage: the hiring chances grow with it and must stay a count of passes a day can run.
+constexpr double kWageLimit = 10000;
+// An item's base price: what a list may give and the demand wheels can carry.
+constexpr double kPriceLimit = 1000000;
 
 // The program version, spoken at start and written first in every save file.
 inline constexpr const char* kGameVersion = "1.1";
@@ -62,7 +70,7 @@ struct Item {
     std::array<int, kWheels> wheelsize{};
     std::array<double, kWheels> wheelcenter{};
     std::array<int, kWheels> wheelangle{};
-    int warehousestock = 90;
+    int warehousestock = 0;  // 90 for each item of a new catalogue
     double pricefactor = 1;
     int carried = 0;
 };

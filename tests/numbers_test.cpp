@@ -1,0 +1,40 @@
+// Rounding: halves are decided on the decimal figure, not on the nearest binary fraction.
+#include <gtest/gtest.h>
+
+#include "core/numbers.h"
+
+namespace zelvo {
+namespace {
+
+TEST(Rounding, HalfCentsOfDecimalProductsGoToTheEvenCent) {
+    const struct {
+        const char* what;
+        double product, cents;
+    } cases[] = {
+        {"4.50 x 0.95", 4.50 * 0.95, 4.28},                   // 4.275, held as 4.27499...
+        {"8.30 x 0.95", 8.30 * 0.95, 7.88},                   // 7.885
+        {"26.40 at 2.5%", 26.40 * (2.5 / 100 / 12), 0.06},    // 0.055
+        {"261.60 at 2.5%", 261.60 * (2.5 / 100 / 12), 0.54},  // 0.545
+        {"10.00 x 0.95", 10.00 * 0.95, 9.50},
+        {"12,345.67 x 0.8", 12345.67 * 0.8, 9876.54},
+        {"100,000 at 2.5%", 100000 * (2.5 / 100 / 12), 208.33},
+        {"a loss of 4.275", -4.50 * 0.95, -4.28},
+        {"a half cent", 0.005, 0},
+        {"three half cents", 0.015, 0.02},
+        {"large", 123456789.125, 123456789.12},
+        {"far beyond a game", 1e300, 1e300},
+    };
+    for (const auto& c : cases) EXPECT_EQ(roundcents(c.product), c.cents) << c.what;
+}
+
+TEST(Rounding, WholeNumbersAndMillisecondsHalvesToEven) {
+    EXPECT_EQ(roundeven(2.5), 2);
+    EXPECT_EQ(roundeven(3.5), 4);
+    EXPECT_EQ(roundeven(-2.5), -2);
+    EXPECT_EQ(roundeven(0.0125 * 1000), 12);  // 12.5 ms, held as 12.50000000000000069
+    EXPECT_EQ(roundeven(0.0135 * 1000), 14);
+    EXPECT_TRUE(std::isnan(roundeven(std::nan(""), 2)));
+}
+
+}  // namespace
+}  // namespace zelvo
