@@ -52,12 +52,31 @@ void record(Zelvo& z, const std::string& text) {
 }
 
 // Screen readers announce a title change, so a repeated message gets one blank added first.
-void changetitle(Zelvo& z, const std::string& text) {
+void changetitle(Zelvo& z, const std::string& text, bool letevents) {
     if (z.platform.title() == text) {
         z.platform.setTitle(text + " ");
-        z.platform.processEvents(0);
+        if (letevents) z.platform.processEvents(0);
     }
     z.platform.setTitle(text);
+}
+
+// Step 4 of sayit. `letevents` lets the window process pending events after the text is
+// handed over, as a message does; an echo made inside the text-entry box must not, or
+// the next keys typed would reach the game's key handler instead of the box.
+void output(Zelvo& z, const std::string& text, bool letevents) {
+    const int output = z.s.ui.speechoutput;
+    if (output == 0) {
+        step(z, [&] {
+            if (z.s.ui.sapiready == 1)
+                z.platform.speak(text);
+            else
+                z.platform.setTitle(text);
+        });
+        if (letevents) step(z, [&] { z.platform.processEvents(0); });
+    }
+    if (output == 1 || output == 2) step(z, [&] { changetitle(z, text, letevents); });
+    if (output == 2) step(z, [&] { z.platform.brailleWrite(text); });
+    if (output == 3) step(z, [&] { z.platform.screenReaderSay(text); });
 }
 
 }  // namespace
@@ -84,19 +103,11 @@ void sayit(Zelvo& z, const std::string& tempm) {
     if (z.s.ui.reviewindex == 0 && !text.empty()) record(z, text);
     step(z, [&] { z.platform.drawLines(splitlines(text, z.platform.windowWidth())); });
 
-    const int output = z.s.ui.speechoutput;
-    if (output == 0) {
-        step(z, [&] {
-            if (z.s.ui.sapiready == 1)
-                z.platform.speak(text);
-            else
-                z.platform.setTitle(text);
-        });
-        step(z, [&] { z.platform.processEvents(0); });
-    }
-    if (output == 1 || output == 2) step(z, [&] { changetitle(z, text); });
-    if (output == 2) step(z, [&] { z.platform.brailleWrite(text); });
-    if (output == 3) step(z, [&] { z.platform.screenReaderSay(text); });
+    output(z, text, true);
+}
+
+void sendtooutput(Zelvo& z, const std::string& text) {
+    output(z, text, false);
 }
 
 void popup(Zelvo& z, const std::string& tempm) {

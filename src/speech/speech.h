@@ -10,6 +10,9 @@ struct Zelvo;
 
 // Speaks and records one message; never fails towards its caller.
 void sayit(Zelvo& z, const std::string& tempm);
+// Hands a text to the chosen output only: not translated, recorded or drawn, and no
+// pending events are processed. For the echo of a key typed into the text-entry box.
+void sendtooutput(Zelvo& z, const std::string& text);
 // Pauses the game, plays the pause sound and speaks.
 void popup(Zelvo& z, const std::string& tempm);
 // Starts the voice (output 0) and the screen reader (output 3).
