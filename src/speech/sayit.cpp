@@ -1,4 +1,6 @@
 // sayit and popup: every message goes through here to the history, the window and an output.
+#include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "core/clock.h"
@@ -18,17 +20,6 @@ std::vector<std::size_t> charstarts(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i)
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
     return starts;
-}
-
-// Mid(text, start, length) with start counted from 1, in characters.
-std::string mid(const std::string& text, const std::vector<std::size_t>& starts, long long start,
-                long long length) {
-    long long count = static_cast<long long>(starts.size());
-    if (start < 1 || start > count || length <= 0) return "";
-    long long last = std::min(count, start - 1 + length);  // one past, in characters
-    std::size_t from = starts[static_cast<std::size_t>(start - 1)];
-    std::size_t to = last >= count ? text.size() : starts[static_cast<std::size_t>(last)];
-    return text.substr(from, to - from);
 }
 
 void logfailure(const Zelvo& z, const std::exception& e) {
@@ -82,18 +73,37 @@ void output(Zelvo& z, const std::string& text, bool letevents) {
 }  // namespace
 
 std::vector<std::string> splitlines(const std::string& text, int width) {
+    // A line holds N(w) characters, w = width / 28 x 1.5; it ends at the last blank that
+    // fits, so that a player with low vision reads whole words, and only a word longer
+    // than a line is cut. The blanks at a break are dropped, so no line starts with one.
     const double w = width / 28.0 * 1.5;
-    auto starts = charstarts(text);
-    if (w <= 0) return {text};
-    const double len = static_cast<double>(starts.size());
-    // Line k starts at character N(1 + w k) and runs up to where line k + 1 starts, so that
-    // no character is shown twice or left out when w is not a whole number.
-    auto start = [&](long long k) {
-        return static_cast<long long>(std::nearbyint(1 + w * static_cast<double>(k)));
+    const long long fits = std::max(1LL, static_cast<long long>(std::nearbyint(w)));
+    const auto starts = charstarts(text);
+    const auto count = static_cast<long long>(starts.size());
+    auto at = [&](long long k) {
+        return k >= count ? text.size() : starts[static_cast<std::size_t>(k)];
     };
+    auto blank = [&](long long k) { return text[at(k)] == ' '; };
+
     std::vector<std::string> lines;
-    for (long long k = 0; static_cast<double>(k) <= len / w; ++k)
-        lines.push_back(mid(text, starts, start(k), start(k + 1) - start(k)));
+    long long pos = 0;
+    for (;;) {
+        while (pos < count && blank(pos)) ++pos;
+        if (pos >= count) break;
+        long long end = pos + fits;  // one past the line's last character
+        if (end < count) {
+            long long b = end;  // a blank just after the line still lets it end whole
+            while (b > pos && !blank(b)) --b;
+            if (b > pos) end = b;
+        } else {
+            end = count;
+        }
+        long long last = end;
+        while (last > pos && blank(last - 1)) --last;
+        lines.push_back(text.substr(at(pos), at(last) - at(pos)));
+        pos = end;
+    }
+    if (lines.empty()) lines.emplace_back();  // the window is still cleared
     return lines;
 }
 
