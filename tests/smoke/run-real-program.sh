@@ -5,8 +5,8 @@
 #
 # The game writes its files beside its executable, so each run starts from a fresh copy
 # in a temporary folder. Xvfb gives it a screen and xdotool its keys; SDL's disk audio
-# driver records everything it plays (raw signed 16-bit little-endian stereo, written at
-# the real-time pace). HOME, the XDG folders and the session bus all point into the
+# driver records everything it plays (raw 32-bit float little-endian stereo, the format
+# the game mixes in, written at the real-time pace). HOME, the XDG folders and the session bus all point into the
 # temporary folder, so the speech-dispatcher the game spawns is a private one that speaks
 # into an ALSA file sink: no user daemon, screen reader or sound card is touched.
 #
@@ -19,7 +19,7 @@ set -euo pipefail
 set +m
 
 readonly RATE=22050
-readonly BYTES_PER_FRAME=4                      # 16-bit stereo
+readonly BYTES_PER_FRAME=8                      # 32-bit float stereo
 readonly BYTES_PER_SECOND=$((RATE * BYTES_PER_FRAME))
 readonly DAY_MS=750
 readonly DAY_SLACK_MS=200   # sounds start on mixer-buffer boundaries, about 46 ms apart
@@ -289,7 +289,7 @@ peak_db() { { sox "$1" -n stats 2>&1 || true; } | awk '/^Pk lev dB/ {print $4; e
 list_sounds() {
     local raw=$1 threshold_db=$2
     [ -s "$raw" ] || return 0
-    sox -t raw -r "$RATE" -e signed-integer -b 16 -c 2 -L "$raw" -t dat - |
+    sox -t raw -r "$RATE" -e floating-point -b 32 -c 2 -L "$raw" -t dat - |
         awk -v rate="$RATE" -v thr_db="$threshold_db" '
         function db(x) { return x > 0 ? 20 * log(x) / log(10) : -999 }
         function emit() { printf "%d %.2f %.2f\n", onset * block * 1000 / rate, db(L), db(R) }
@@ -482,7 +482,7 @@ days_attempt() {
     if awk -v r="$ratio" 'BEGIN { exit !(r >= 0.7 && r <= 1.2) }'; then
         ok "recording: $bytes bytes in $wall_ms ms, ${ratio}x the real-time pace of $RATE Hz stereo"
     else
-        fail "recording: $bytes bytes in $wall_ms ms is ${ratio}x the pace of $RATE Hz 16-bit stereo; the analysis below assumes it"
+        fail "recording: $bytes bytes in $wall_ms ms is ${ratio}x the pace of $RATE Hz float stereo; the analysis below assumes it"
     fi
 
     cut_audio "$before" "$after" "$game_dir/days.raw"
