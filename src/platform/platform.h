@@ -1,6 +1,7 @@
 // The seam between the game and the machine: everything the game asks of a desktop.
 #pragma once
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ public:
     // The player closed the window: the program ends (the game unwinds from this call).
     virtual void onClose() = 0;
 };
+
+// Tells the player a short text without recording or drawing it (the text-entry echo).
+using TextEcho = std::function<void(const std::string&)>;
 
 // A platform call that failed; the game logs the text and carries on.
 class PlatformError : public std::runtime_error {
@@ -45,8 +49,11 @@ public:
     virtual void processEvents(int timeoutMs) = 0;
     // Milliseconds on a clock that only moves forward; waits are measured on it.
     virtual long long nowMs() = 0;
-    // A modal text-entry box; the typed text, or empty when cancelled.
-    virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
+    // A modal text-entry box; the typed text, or empty when cancelled. No screen reader can
+    // see into the box, so it hands each typed character, each deletion and each read-back
+    // of the field to `echo`, which tells it the way the chosen output tells messages.
+    virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                                 const TextEcho& echo) = 0;
     // A modal message box; returns when it is closed.
     virtual void messageBox(const std::string& text) = 0;
     // The program ends: release the machine's resources. The game unwinds after this call.

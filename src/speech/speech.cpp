@@ -1,4 +1,6 @@
 // sayit and popup: every message goes through here to the history, the window and an output.
+#include <algorithm>
+#include <cmath>
 #include <exception>
 
 #include "core/diagnostics.h"
@@ -22,17 +24,6 @@ std::vector<std::size_t> charstarts(const std::string& text) {
     return starts;
 }
 
-// Mid(text, start, length) with start counted from 1, in characters.
-std::string mid(const std::string& text, const std::vector<std::size_t>& starts, long long start,
-                long long length) {
-    long long count = static_cast<long long>(starts.size());
-    if (start < 1 || start > count || length <= 0) return "";
-    long long last = std::min(count, start - 1 + length);  // one past, in characters
-    std::size_t from = starts[static_cast<std::size_t>(start - 1)];
-    std::size_t to = last >= count ? text.size() : starts[static_cast<std::size_t>(last)];
-    return text.substr(from, to - from);
-}
-
 void logfailure(const Zelvo& z, const std::exception& e) {
     debuglog(z, std::string("error in sayit: ") + e.what());
 }
@@ -54,29 +45,67 @@ void record(Zelvo& z, const std::string& text) {
 }
 
 // Screen readers announce a title change, so a repeated message gets one blank added first.
-void changetitle(Zelvo& z, const std::string& text) {
+void changetitle(Zelvo& z, const std::string& text, bool letevents) {
     if (z.platform.title() == text) {
         z.platform.setTitle(text + " ");
-        z.platform.processEvents(0);
+        if (letevents) z.platform.processEvents(0);
     }
     z.platform.setTitle(text);
+}
+
+// Step 4 of sayit. `letevents` lets the window process pending events after the text is
+// handed over, as a message does; an echo made inside the text-entry box must not, or
+// the next keys typed would reach the game's key handler instead of the box.
+void output(Zelvo& z, const std::string& text, bool letevents) {
+    const int output = z.s.ui.speechoutput;
+    if (output == 0) {
+        step(z, [&] {
+            if (z.s.ui.sapiready == 1)
+                z.platform.speak(text);
+            else
+                z.platform.setTitle(text);
+        });
+        if (letevents) step(z, [&] { z.platform.processEvents(0); });
+    }
+    if (output == 1 || output == 2) step(z, [&] { changetitle(z, text, letevents); });
+    if (output == 2) step(z, [&] { z.platform.brailleWrite(text); });
+    if (output == 3) step(z, [&] { z.platform.screenReaderSay(text); });
 }
 
 }  // namespace
 
 std::vector<std::string> splitlines(const std::string& text, int width) {
+    // A line holds N(w) characters, w = width / 28 x 1.5; it ends at the last blank that
+    // fits, so that a player with low vision reads whole words, and only a word longer
+    // than a line is cut. The blanks at a break are dropped, so no line starts with one.
     const double w = width / 28.0 * 1.5;
-    auto starts = charstarts(text);
-    if (w <= 0) return {text};
-    const double len = static_cast<double>(starts.size());
-    // Line k starts at character N(1 + w k) and runs up to where line k + 1 starts, so that
-    // no character is shown twice or left out when w is not a whole number.
-    auto start = [&](long long k) {
-        return static_cast<long long>(std::nearbyint(1 + w * static_cast<double>(k)));
+    const long long fits = std::max(1LL, static_cast<long long>(std::nearbyint(w)));
+    const auto starts = charstarts(text);
+    const auto count = static_cast<long long>(starts.size());
+    auto at = [&](long long k) {
+        return k >= count ? text.size() : starts[static_cast<std::size_t>(k)];
     };
+    auto blank = [&](long long k) { return text[at(k)] == ' '; };
+
     std::vector<std::string> lines;
-    for (long long k = 0; static_cast<double>(k) <= len / w; ++k)
-        lines.push_back(mid(text, starts, start(k), start(k + 1) - start(k)));
+    long long pos = 0;
+    for (;;) {
+        while (pos < count && blank(pos)) ++pos;
+        if (pos >= count) break;
+        long long end = pos + fits;  // one past the line's last character
+        if (end < count) {
+            long long b = end;  // a blank just after the line still lets it end whole
+            while (b > pos && !blank(b)) --b;
+            if (b > pos) end = b;
+        } else {
+            end = count;
+        }
+        long long last = end;
+        while (last > pos && blank(last - 1)) --last;
+        lines.push_back(text.substr(at(pos), at(last) - at(pos)));
+        pos = end;
+    }
+    if (lines.empty()) lines.emplace_back();  // the window is still cleared
     return lines;
 }
 
@@ -86,19 +115,11 @@ void sayit(Zelvo& z, const std::string& tempm) {
     if (z.s.ui.reviewindex == 0 && !text.empty()) record(z, text);
     step(z, [&] { z.platform.drawLines(splitlines(text, z.platform.windowWidth())); });
 
-    const int output = z.s.ui.speechoutput;
-    if (output == 0) {
-        step(z, [&] {
-            if (z.s.ui.sapiready == 1)
-                z.platform.speak(text);
-            else
-                z.platform.setTitle(text);
-        });
-        step(z, [&] { z.platform.processEvents(0); });
-    }
-    if (output == 1 || output == 2) step(z, [&] { changetitle(z, text); });
-    if (output == 2) step(z, [&] { z.platform.brailleWrite(text); });
-    if (output == 3) step(z, [&] { z.platform.screenReaderSay(text); });
+    output(z, text, true);
+}
+
+void sendtooutput(Zelvo& z, const std::string& text) {
+    output(z, text, false);
 }
 
 void popup(Zelvo& z, const std::string& tempm) {

@@ -10,6 +10,9 @@ struct Zelvo;
 
 // Speaks and records one message; never fails towards its caller.
 void sayit(Zelvo& z, const std::string& tempm);
+// Hands a text to the chosen output only: not translated, recorded or drawn, and no
+// pending events are processed. For the echo of a key typed into the text-entry box.
+void sendtooutput(Zelvo& z, const std::string& text);
 // Pauses the game, plays the pause sound and speaks.
 void popup(Zelvo& z, const std::string& tempm);
 // Starts the voice (output 0) and the screen reader (output 3).
@@ -18,8 +21,9 @@ void loadjaws(Zelvo& z);
 // Gives the voice UI.sapirate, when there is a voice.
 void applyrate(Zelvo& z);
 
-// The lines the window shows for a message `width` pixels wide: characters per line
-// w = width / 28 x 1.5, line k starting at character N(1 + w k), N(w) long.
+// The lines the window shows for a message `width` pixels wide: at most N(w) characters
+// each, w = width / 28 x 1.5, broken at the last blank that fits (a longer word is cut),
+// with no blank at either end of a line.
 std::vector<std::string> splitlines(const std::string& text, int width);
 
 }  // namespace zelvo

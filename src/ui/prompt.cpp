@@ -9,15 +9,48 @@
 
 namespace zelvo {
 
+namespace {
+
+// A typed text is one line of the files it is written to: line breaks and other control
+// characters (a paste can bring them, and so can a script) are dropped. UTF-8's C1
+// controls, its next-line and its line and paragraph separators count as line breaks too.
+std::string oneline(const std::string& typed) {
+    std::string text;
+    text.reserve(typed.size());
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        const auto c = static_cast<unsigned char>(typed[i]);
+        const auto next = [&](std::size_t k) {
+            return i + k < typed.size() ? static_cast<unsigned char>(typed[i + k]) : 0;
+        };
+        if (c < 0x20 || c == 0x7F) continue;
+        if (c == 0xC2 && next(1) >= 0x80 && next(1) <= 0x9F) {
+            ++i;
+            continue;
+        }
+        if (c == 0xE2 && next(1) == 0x80 && (next(2) == 0xA8 || next(2) == 0xA9)) {
+            i += 2;
+            continue;
+        }
+        text.push_back(typed[i]);
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& title) {
-    // No screen reader reads the box for the voice's listeners, so the voice asks first.
-    if (z.s.ui.speechoutput == 0) sayit(z, prompt);
+    // The box is drawn by the game and no screen reader can read it, so whatever the
+    // output, the prompt goes to it first, and every key typed is echoed the same way.
+    sayit(z, prompt);
+    std::string typed;
     try {
-        return z.platform.inputBox(prompt, title);
+        typed = z.platform.inputBox(prompt, title,
+                                    [&z](const std::string& text) { sendtooutput(z, text); });
     } catch (const std::exception& e) {
         debuglog(z, std::string("error in inputbox: ") + e.what());
         return "";
     }
+    return oneline(typed);
 }
 
 bool askforname(Zelvo& z, std::string& field, const std::string& prompt, const std::string& title,

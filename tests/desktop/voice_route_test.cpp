@@ -68,5 +68,47 @@ TEST(VoiceRoute, EspeakFailureBeforeAnyMessageLeavesTheTitleAlone) {
     EXPECT_EQ(route.engine(), Engine::Title);
 }
 
+TEST(VoiceRoute, ASlowSpeechdIsSpokenForUntilItAnswersOrFails) {
+    {  // it answers: from the next text on it speaks, and nothing was a failure
+        VoiceRoute route;
+        route.spoke("Welcome.");
+        EXPECT_EQ(route.speechdSlow("Welcome."), "Welcome.");
+        EXPECT_EQ(route.engine(), Engine::EspeakForNow);
+        route.speechdAnswered();
+        EXPECT_EQ(route.engine(), Engine::Speechd);
+        EXPECT_EQ(route.takeReport(), "");
+        // Only the first words are spoken for; a later stall waits for the hang limit.
+        EXPECT_EQ(route.speechdSlow("Main menu."), std::nullopt);
+        EXPECT_EQ(route.engine(), Engine::Speechd);
+    }
+    {  // it never answers: espeak-ng, which already said everything, stays for good
+        VoiceRoute route;
+        route.speechdSlow("Welcome.");
+        EXPECT_EQ(
+            route.speechdFailed("speech-dispatcher did not answer within 5 seconds", std::nullopt),
+            std::nullopt);
+        EXPECT_EQ(route.engine(), Engine::Espeak);
+        route.speechdAnswered();  // a late answer from the abandoned daemon changes nothing
+        EXPECT_EQ(route.engine(), Engine::Espeak);
+        EXPECT_EQ(route.takeReport(),
+                  "speech-dispatcher did not answer within 5 seconds; espeak-ng speaks instead");
+    }
+    {  // espeak-ng cannot start either: the title shows it, speech-dispatcher is waited for,
+       // and if it fails too the title stays
+        VoiceRoute route;
+        route.speechdSlow("Welcome.");
+        route.spoke("Main menu.");
+        EXPECT_EQ(route.espeakFailed("espeak-ng could not start"), "Main menu.");
+        EXPECT_EQ(route.engine(), Engine::Speechd);
+        EXPECT_EQ(route.speechdFailed("speech-dispatcher could not be reached", std::nullopt),
+                  "Main menu.");
+        EXPECT_EQ(route.engine(), Engine::Title);
+        EXPECT_EQ(route.takeReport(),
+                  "espeak-ng could not start; messages are shown in the window title until "
+                  "speech-dispatcher answers. speech-dispatcher could not be reached; messages "
+                  "are shown in the window title");
+    }
+}
+
 }  // namespace
 }  // namespace zelvo

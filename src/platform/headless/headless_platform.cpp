@@ -22,7 +22,9 @@ void HeadlessPlatform::processEvents(int timeoutMs) {
     if (timeoutMs > 0) now_ += timeoutMs;
 }
 
-std::string HeadlessPlatform::inputBox(const std::string& prompt, const std::string& title) {
+// Answers come whole from the script, so there is nothing to echo.
+std::string HeadlessPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                       const TextEcho&) {
     line("prompt", title + ": " + prompt);
     std::string answer;
     if (!answers_.empty()) {

@@ -30,7 +30,8 @@ public:
     void setTitle(const std::string& text) override;
     void processEvents(int timeoutMs) override;
     long long nowMs() override { return now_; }
-    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const TextEcho& echo) override;
     void messageBox(const std::string& text) override;
     void endProgram() override;
 

@@ -38,10 +38,12 @@ std::string spoken(const std::string& text) {
 }  // namespace
 
 std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
-                        const std::string& prompt, const std::string& title) {
+                        const std::string& prompt, const std::string& title, const TextEcho& echo) {
     TextInputOn textInput;
     std::string field;
-    auto say = [&voice](const std::string& words) { voice.speak(spoken(words)); };
+    auto say = [&echo](const std::string& words) {
+        if (echo) echo(spoken(words));
+    };
     text.showEntry(title, prompt, field);
     for (;;) {
         SDL_Event e;

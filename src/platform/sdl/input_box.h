@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/platform.h"
+
 namespace zelvo {
 
 class DayTimer;
@@ -10,11 +12,12 @@ class VoiceOutput;
 class WindowText;
 
 // Runs the box's own event loop until Enter (the typed text) or Escape (empty). No screen
-// reader can see into the window, so the box speaks each typed character and each
-// deletion itself, and F2 reads the whole field. Day-timer firings are dropped while it is
+// reader can see into the window, so the box hands each typed character and each deletion
+// to `echo`, and F2 reads the whole field. `voice` only takes its own events here, so
+// that an echo spoken by espeak-ng keeps playing. Day-timer firings are dropped while it is
 // open: the game stands still behind a modal box. Closing the window cancels the box and
 // leaves the quit for the main loop.
 std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
-                        const std::string& prompt, const std::string& title);
+                        const std::string& prompt, const std::string& title, const TextEcho& echo);
 
 }  // namespace zelvo

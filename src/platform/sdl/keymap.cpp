@@ -83,28 +83,6 @@ int namedKey(SDL_Keycode sym) {
         return 110;
     case SDLK_KP_DIVIDE:
         return 111;
-    case SDLK_SEMICOLON:
-        return 186;
-    case SDLK_EQUALS:
-        return 187;
-    case SDLK_COMMA:
-        return 188;
-    case SDLK_MINUS:
-        return 189;
-    case SDLK_PERIOD:
-        return 190;
-    case SDLK_SLASH:
-        return 191;
-    case SDLK_BACKQUOTE:
-        return 192;
-    case SDLK_LEFTBRACKET:
-        return 219;
-    case SDLK_BACKSLASH:
-        return 220;
-    case SDLK_RIGHTBRACKET:
-        return 221;
-    case SDLK_QUOTE:
-        return 222;
     case SDLK_LSHIFT:
     case SDLK_RSHIFT:
         return kShift;
@@ -123,21 +101,78 @@ int namedKey(SDL_Keycode sym) {
     return 0;
 }
 
+// The key that types one of these characters is that key, on every layout: the game
+// names its price and review keys by them.
+int characterKey(SDL_Keycode sym) {
+    switch (sym) {
+    case SDLK_EQUALS:
+    case SDLK_PLUS:
+        return 187;
+    case SDLK_COMMA:
+        return 188;
+    case SDLK_MINUS:
+        return 189;
+    case SDLK_PERIOD:
+        return 190;
+    default:
+        return 0;
+    }
+}
+
+// The code of the key at this place on the keyboards the codes were named for.
+int placedKey(SDL_Scancode sc) {
+    if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_9) return '1' + (sc - SDL_SCANCODE_1);
+    if (sc == SDL_SCANCODE_0) return '0';
+    switch (sc) {
+    case SDL_SCANCODE_SEMICOLON:
+        return 186;
+    case SDL_SCANCODE_EQUALS:
+        return 187;
+    case SDL_SCANCODE_COMMA:
+        return 188;
+    case SDL_SCANCODE_MINUS:
+        return 189;
+    case SDL_SCANCODE_PERIOD:
+        return 190;
+    case SDL_SCANCODE_SLASH:
+        return 191;
+    case SDL_SCANCODE_GRAVE:
+        return 192;
+    case SDL_SCANCODE_LEFTBRACKET:
+        return 219;
+    case SDL_SCANCODE_BACKSLASH:
+        return 220;
+    case SDL_SCANCODE_RIGHTBRACKET:
+        return 221;
+    case SDL_SCANCODE_APOSTROPHE:
+        return 222;
+    default:
+        return 0;
+    }
+}
+
+bool digitRow(SDL_Scancode sc) {
+    return sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_0;
+}
+
 }  // namespace
 
 int virtualKey(const SDL_Keysym& key) {
     const SDL_Keycode sym = key.sym;
+    const SDL_Scancode sc = key.scancode;
+    // The top row is the digits wherever a layout puts them on Shift (AZERTY's 6 types a
+    // minus, which must not lower a price).
+    if (digitRow(sc)) return placedKey(sc);
     if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + (sym - SDLK_a);
-    if (sym >= SDLK_0 && sym <= SDLK_9) return '0' + (sym - SDLK_0);
     if (!(key.mod & KMOD_NUM))
         if (int code = keypadWithoutNumLock(sym)) return code;
     if (int code = namedKey(sym)) return code;
-    // Layouts whose letter and digit keys type other characters still have those keys
-    // where the game's letter commands expect them.
-    const SDL_Scancode sc = key.scancode;
+    if (int code = characterKey(sym)) return code;
+    if (int code = placedKey(sc)) return code;
+    // Layouts whose letter keys type no Latin letters still have those keys where the
+    // game's letter commands expect them.
     if (sc >= SDL_SCANCODE_A && sc <= SDL_SCANCODE_Z) return 'A' + (sc - SDL_SCANCODE_A);
-    if (sc >= SDL_SCANCODE_1 && sc <= SDL_SCANCODE_9) return '1' + (sc - SDL_SCANCODE_1);
-    if (sc == SDL_SCANCODE_0) return '0';
+    if (sym >= SDLK_0 && sym <= SDLK_9) return '0' + (sym - SDLK_0);
     return 0;
 }
 

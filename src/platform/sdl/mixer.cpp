@@ -7,8 +7,11 @@
 
 #include "platform/platform.h"
 #include "platform/sdl/gain.h"
+#include "platform/sdl/limiter.h"
 
 namespace zelvo {
+
+Mixer::Mixer() = default;
 
 Mixer::~Mixer() {
     close();
@@ -21,17 +24,27 @@ bool Mixer::open(int buffers) {
         std::fprintf(stderr, "no sound device: %s\n", SDL_GetError());
         return false;
     }
-    // Stereo, or panning does nothing.
-    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
+    // Stereo, or panning does nothing. Floating point, because SDL adds channels of that
+    // format without clamping them: the limiter then sees the true sum and keeps it below
+    // full scale, where 16-bit mixing would already have clipped it.
+    if (Mix_OpenAudioDevice(kRate, AUDIO_F32SYS, 2, 1024, nullptr, 0) != 0) {
         std::fprintf(stderr, "no sound device: %s\n", Mix_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
+    limiter_ = std::make_unique<Limiter>(kRate);
+    Mix_SetPostMix(limit, limiter_.get());
     Mix_AllocateChannels(buffers + 1);
     buffers_.clear();
     buffers_.resize(static_cast<size_t>(buffers));
     open_ = true;
     return true;
+}
+
+void Mixer::limit(void* limiter, Uint8* stream, int bytes) {
+    // On the audio thread; the limiter is touched by nothing else while the device is open.
+    static_cast<Limiter*>(limiter)->run(reinterpret_cast<float*>(stream),
+                                        bytes / static_cast<int>(2 * sizeof(float)));
 }
 
 size_t Mixer::slot(int buffer) const {
@@ -80,7 +93,9 @@ void Mixer::close() {
     open_ = false;
     Mix_HaltChannel(-1);
     buffers_.clear();
+    Mix_SetPostMix(nullptr, nullptr);
     Mix_CloseAudio();
+    limiter_.reset();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 

@@ -9,14 +9,19 @@
 
 namespace zelvo {
 
+class Limiter;
+
 // Every call is made on the main thread; chunks are freed only after their channel has
 // been halted, and never from a mixer callback.
 class Mixer {
 public:
-    Mixer() = default;
+    Mixer();
     ~Mixer();
     Mixer(const Mixer&) = delete;
     Mixer& operator=(const Mixer&) = delete;
+
+    // The rate the device is opened at.
+    static constexpr int kRate = 22050;
 
     // Opens the device in stereo with a channel for each of the `buffers`, and one more
     // kept for speech; false, with the reason on standard error, when there is no device.
@@ -33,6 +38,7 @@ public:
 
 private:
     size_t slot(int buffer) const;
+    static void limit(void* limiter, Uint8* stream, int bytes);
 
     struct FreeChunk {
         void operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
@@ -43,6 +49,7 @@ private:
         double pan = 0;
     };
     std::vector<Buffer> buffers_;
+    std::unique_ptr<Limiter> limiter_;  // keeps the mix below full scale
     bool open_ = false;
 };
 

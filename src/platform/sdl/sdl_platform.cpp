@@ -130,13 +130,14 @@ long long SdlPlatform::nowMs() {
     return static_cast<long long>(SDL_GetTicks64());
 }
 
-std::string SdlPlatform::inputBox(const std::string& prompt, const std::string& title) {
+std::string SdlPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                  const TextEcho& echo) {
     if (ended_ || !text_) return {};
     struct Redraw {  // the game's lines come back however the box ends
         SdlPlatform& p;
         ~Redraw() { p.redraw(); }
     } restore{*this};
-    return runInputBox(*text_, voice_, timer_, prompt, title);
+    return runInputBox(*text_, voice_, timer_, prompt, title, echo);
 }
 
 void SdlPlatform::messageBox(const std::string& text) {

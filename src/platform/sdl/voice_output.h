@@ -4,6 +4,7 @@
 #include <SDL2/SDL.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/espeak/espeak_voice.h"
@@ -18,7 +19,9 @@ class Mixer;
 // Speaks through speech-dispatcher while it answers. When it cannot be reached (the
 // connection fails or hangs, or the daemon dies and cannot be reached again), espeak-ng
 // takes over on the sound device's speech channel and first says the newest text
-// speech-dispatcher never spoke, so the player always hears the game. Nothing here waits
+// speech-dispatcher never spoke, so the player always hears the game. When it is only
+// slow to answer at start-up, espeak-ng says the first words after a short wait and
+// speech-dispatcher takes over once it answers. Nothing here waits
 // for speech: the engines report back through events of the voice's own type, which
 // handle() takes on the main thread.
 class VoiceOutput {
@@ -41,18 +44,28 @@ public:
     void soundChanged();
     // Stops both engines and the speech channel; made before the sound device closes.
     void close();
+    // Which engine the next text goes to.
+    VoiceRoute::Engine engine() const { return route_.engine(); }
 
 private:
     void check();
+    // espeak-ng says `text`, cutting off what it was saying.
+    void say(const std::string& text);
     void takePieces();
     void watch(bool on);
     static Uint32 tick(Uint32 interval, void* param);
 
+    bool espeakHeard() const;
+
+    Mixer& mixer_;
     Uint32 eventType_ = 0;
     bool opened_ = false;
     bool closed_ = false;
     SDL_TimerID watcher_ = 0;
     unsigned generation_ = 0;  // espeak-ng's newest text; older pieces are dropped
+    // Until speech-dispatcher first answers: when the first text was handed to it.
+    bool firstWordsPending_ = true;
+    std::optional<Uint64> firstWordsAt_;
     std::function<void(const std::string&)> showInTitle_;
     VoiceRoute route_;
     SpeechdVoice speechd_;

@@ -40,6 +40,7 @@ struct SpeechdVoice::Shared {
     // The text being handed to the daemon; if the daemon hangs on it, it was never heard.
     std::optional<std::string> inFlight;
     bool connected = false;
+    bool everConnected = false;
     std::optional<int> rate;
     bool rateChanged = false;
     bool stopping = false;
@@ -129,6 +130,7 @@ void speechLoop(const std::shared_ptr<Shared>& sh) {
             }
             conn = opened;
             sh->connected = true;
+            sh->everConnected = true;
             failing = false;
             sh->rateChanged = sh->rate.has_value();
             continue;
@@ -221,6 +223,17 @@ std::string SpeechdVoice::takeError() {
         return "speech-dispatcher did not answer within 5 seconds";
     }
     return std::exchange(shared_->error, std::string());
+}
+
+bool SpeechdVoice::connected() {
+    std::lock_guard lock(shared_->m);
+    return shared_->connected;
+}
+
+std::optional<std::string> SpeechdVoice::takeBack() {
+    std::lock_guard lock(shared_->m);
+    if (shared_->connected || shared_->everConnected) return std::nullopt;
+    return std::exchange(shared_->text, std::nullopt);
 }
 
 bool SpeechdVoice::settled() {

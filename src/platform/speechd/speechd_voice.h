@@ -29,6 +29,11 @@ public:
     void speak(const std::string& text);
     // A connection failure not yet reported, or empty. Each failure is handed out once.
     std::string takeError();
+    // True while a connection is open.
+    bool connected();
+    // Until the first connection opens: takes back the text waiting for it, so that
+    // another voice can say it now and this one never does. Nothing once connected.
+    std::optional<std::string> takeBack();
     // True once a connection is open and everything given has been handed to the daemon:
     // nothing is left that could still fail or hang.
     bool settled();
