@@ -44,7 +44,8 @@ void announce(Zelvo& z, int item, double unitprice) {
         return;
     }
     std::string text = "Buy " + std::to_string(amount) + " " + it.name + " for " +
-                       showmoney(unitprice * amount) + " (" + showmoney(unitprice) + " each).";
+                       showmoney(ordertotal(unitprice, amount)) + " (" + showmoney(unitprice) +
+                       " each).";
     if (it.warehousestock == 1)
         text += "  There is only 1 available.";
     else
@@ -113,7 +114,7 @@ void suppliermenu(Zelvo& z, int KeyCode, int Shift) {
         return;
     }
     const double unitprice = warehouseprice(z, item, ui.buyamount);
-    const double total = unitprice * ui.buyamount;
+    const double total = ordertotal(unitprice, ui.buyamount);
     if (KeyCode == key::Enter && ui.buyamount > 0) {
         if (total > z.s.human().money)
             cannotafford(z);

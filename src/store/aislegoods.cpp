@@ -50,17 +50,24 @@ void resetsalescounter(Zelvo& z, int store, int aisle) {
     a.saledays = 0;
 }
 
+double ordertotal(double unitprice, int quantity) {
+    // A unit price in cents times a whole number is a sum in cents; rounding only takes away
+    // the binary remainder, so a total equal to the cash is never taken for more.
+    return roundcents(unitprice * quantity);
+}
+
 RestockOutcome restockaisle(Zelvo& z, int p, int aisle, int item, int quantity, double unitprice) {
     Store& store = z.s.store[p];
     Aisle& a = z.s.aisle[p][aisle];
-    if (unitprice * quantity > store.money) return RestockOutcome::CannotAfford;
+    const double total = ordertotal(unitprice, quantity);
+    if (total > store.money) return RestockOutcome::CannotAfford;
     store.money = roundcents(store.money - unitprice * quantity);
     const bool same = a.item == item;
     if (!same) a.price = markupprice(unitprice);
     a.item = item;
     StoreItem& figures = z.s.storeitem[p][item];
     figures.bought += quantity;
-    figures.boughtcost += unitprice * quantity;
+    figures.boughtcost += total;
     a.stock = quantity;
     a.cost = unitprice;
     a.sold = 0;

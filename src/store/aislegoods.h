@@ -32,6 +32,9 @@ RebuildOutcome rebuildaisle(Zelvo& z, int store, int aisle);
 // Starts the sales counter again.
 void resetsalescounter(Zelvo& z, int store, int aisle);
 
+// What `quantity` units at `unitprice` come to, in whole cents as the buyer is charged.
+double ordertotal(double unitprice, int quantity);
+
 // What restocking an aisle came to.
 enum class RestockOutcome { NewPrice, SamePrice, CannotAfford };
 // Buys `quantity` units of `item` at `unitprice` each into store p's aisle (the caller keeps
