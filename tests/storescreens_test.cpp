@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/keys.h"
+#include "persist/loadgame.h"
+#include "persist/savegame.h"
 #include "state/menunumbers.h"
 #include "support/started_game.h"
 #include "ui/menus.h"
@@ -116,6 +118,10 @@ TEST(StoreMenu, TheSummaryTellsTheDateAndRenamesTheStoreAsTyped) {
     EXPECT_EQ(game.z.s.human().storename, "Zelvo");
     game.platform.queueAnswer("  Café Ünter, & Co.  ");
     EXPECT_EQ(game.key(key::Enter), "This store has been renamed to   Café Ünter, & Co.  .");
+    EXPECT_EQ(game.z.s.human().storename, "  Café Ünter, & Co.  ");
+    savegame(game.z, "renamed");
+    game.z.s.human().storename = "Zelvo";
+    loadgame(game.z, "renamed");
     EXPECT_EQ(game.z.s.human().storename, "  Café Ünter, & Co.  ");
 }
 
@@ -342,6 +348,17 @@ TEST(AisleItems, PricesScrapRebuildingAndResearchActOnTheirKeys) {
     aisle = Aisle{item, 0, 20, 3, 2, 5, 1};
     EXPECT_EQ(game.key(key::R), "Counter reset.");
     EXPECT_EQ(aisle.saledays, 0);
+    // A sold-out aisle keeps its price for the next shipment, and its report offers plus and
+    // minus; an aisle emptied for scrap keeps its counter, and its report offers R.
+    EXPECT_EQ(game.key(key::Plus, mod::Shift), "$4.00 sale price for Widget.");
+    aisle = Aisle{0, 0, 20, 4, 2, 5, 1};
+    EXPECT_EQ(game.key(key::Plus).substr(0, 19), "Aisle #1 is empty b");
+    EXPECT_EQ(game.key(key::R), "Counter reset.");
+    EXPECT_EQ(aisle.sold, 0);
+    aisle.item = -2;
+    aisle.saledays = 3;
+    EXPECT_EQ(game.key(key::R).substr(0, 32), "Aisle #1 is under construction. ");
+    EXPECT_EQ(aisle.saledays, 3);
 }
 
 TEST(SupplierMenu, OrderSizesOffersThePurchaseAndTheWayBack) {
