@@ -118,7 +118,7 @@ void aisleitem(Zelvo& z, int n, int KeyCode, int Shift) {
     const bool bare = aisle.stock == 0 && aisle.item >= 0;
     const bool stocked = aisle.item > 0 && aisle.stock > 0;
     const int direction = plusminus(KeyCode);
-    if (KeyCode == key::Enter && bare && hasmenu(z, menu::Supplier)) {
+    if (KeyCode == key::Enter && bare) {
         opensupplier(z, n);
     } else if (KeyCode == key::Backspace && bare) {
         rebuild(z, n, Shift);

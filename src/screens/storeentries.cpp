@@ -8,25 +8,11 @@
 #include "speech/money.h"
 #include "speech/speech.h"
 #include "state/menunumbers.h"
-#include "ui/menus.h"
 
 namespace zelvo {
 
-namespace {
-
-bool enter(Zelvo& z, int KeyCode, int number, const char* words) {
-    if (KeyCode != key::Enter || !hasmenu(z, number)) return false;
-    z.s.ui.menu = number;
-    z.s.ui.menuposition = 0;
-    sayit(z, words);
-    return true;
-}
-
-}  // namespace
-
-void loansentry(Zelvo& z, int KeyCode, int Shift) {
-    (void)Shift;
-    if (enter(z, KeyCode, menu::Loan, "Apply for a new loan.")) return;
+void loansentry(Zelvo& z, int KeyCode, int) {
+    if (KeyCode == key::Enter && entersubscreen(z, menu::Loan, "Apply for a new loan.")) return;
     const int loans = liveloans(z);
     if (loans == 0)
         sayit(z, "You do not have any loans.  Press Enter to apply for one.");
@@ -37,9 +23,8 @@ void loansentry(Zelvo& z, int KeyCode, int Shift) {
                      " loans.  Press Enter to apply for another one.");
 }
 
-void loanitem(Zelvo& z, int record, int KeyCode, int Shift) {
-    (void)KeyCode;
-    (void)Shift;
+// Paying extra and catching up arrive with the Loan menu; until then every key reports.
+void loanitem(Zelvo& z, int record, int, int) {
     const Loan& loan = z.s.loan[record];
     std::string text =
         loan.lender + " " + numtext(loan.apr) + "% APR loan costs " + showmoney(loan.payment) + " ";
@@ -61,9 +46,9 @@ void loanitem(Zelvo& z, int record, int KeyCode, int Shift) {
     sayit(z, text);
 }
 
-void constructionentry(Zelvo& z, int KeyCode, int Shift) {
-    (void)Shift;
-    if (enter(z, KeyCode, menu::Construction, "Hire a construction company to expand your store."))
+void constructionentry(Zelvo& z, int KeyCode, int) {
+    if (KeyCode == key::Enter &&
+        entersubscreen(z, menu::Construction, "Hire a construction company to expand your store."))
         return;
     const int p = z.s.game.humanslot;
     const int aisles = z.s.store[p].aislecount;

@@ -23,6 +23,9 @@ inline int aisle(int loans, int n) {
 }
 }  // namespace storepos
 
+// Enters one of the store's sub-screens with its words, once that screen takes keys; false
+// (and nothing done) until then, and the item speaks its report instead.
+bool entersubscreen(Zelvo& z, int number, const char* words);
 // Back to the Store menu at `position`: the store's name, the previous sound, the item.
 void returntostore(Zelvo& z, int position);
 // +1 for either plus key, -1 for either minus key, 0 for any other key.

@@ -18,16 +18,6 @@ namespace zelvo {
 
 namespace {
 
-// Enters one of the store's sub-screens, once that screen takes keys; until then the item
-// keeps the player here and speaks its report instead.
-bool entersubscreen(Zelvo& z, int number, const char* words) {
-    if (!hasmenu(z, number)) return false;
-    z.s.ui.menu = number;
-    z.s.ui.menuposition = 0;
-    sayit(z, words);
-    return true;
-}
-
 void summaryitem(Zelvo& z, int KeyCode) {
     Store& human = z.s.human();
     if (KeyCode == key::Enter) {
@@ -124,6 +114,14 @@ void storemenu(Zelvo& z, int KeyCode, int Shift) {
         constructionentry(z, KeyCode, Shift);
     else
         aisleitem(z, position - storepos::construction(loans), KeyCode, Shift);
+}
+
+bool entersubscreen(Zelvo& z, int number, const char* words) {
+    if (!hasmenu(z, number)) return false;
+    z.s.ui.menu = number;
+    z.s.ui.menuposition = 0;
+    sayit(z, words);
+    return true;
 }
 
 void returntostore(Zelvo& z, int position) {
