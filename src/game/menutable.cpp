@@ -5,6 +5,7 @@
 #include "frontend/contentmenus.h"
 #include "frontend/frontend.h"
 #include "reports/gameend.h"
+#include "screens/screens.h"
 #include "state/menunumbers.h"
 #include "ui/menus.h"
 
@@ -44,18 +45,18 @@ int itemlistsitems(const Zelvo& z) {
     return z.s.listcount + 1;
 }
 
-// The store's own menus (5 to 9 and 14) arrive with their sections; until then they take no
-// keys, but the days already pass while they are open.
+// The store's menus that have no section yet take no keys, but the days already pass while
+// they are open; the Store menu enters them only once they have one.
 constexpr MenuRow kRows[] = {
     // number, name, items, wraps, days pass, enter click, section
     {menu::Main, "Main", six, true, false, true, mainmenu},
     {menu::Setup, "Setup", four, true, false, false, setupmenu},
     {menu::About, "About", eight, true, false, true, aboutmenu},
     {menu::Escape, "Escape", three, true, false, true, escapemenu},
-    {menu::Store, "Store", nullptr, true, true, true, nullptr},
+    {menu::Store, "Store", storemenuitems, true, true, true, storemenu},
     {menu::Loan, "Loan", nullptr, true, true, true, nullptr},
     {menu::Construction, "Construction", nullptr, true, true, true, nullptr},
-    {menu::Supplier, "Supplier", nullptr, true, true, true, nullptr},
+    {menu::Supplier, "Supplier", suppliermenuitems, true, true, true, suppliermenu},
     {menu::Research, "Research", nullptr, true, true, true, nullptr},
     {menu::Lost, "Lost", lostitems, true, false, true, lostmenu},
     {menu::Statement, "Monthly statement", statementitems, true, false, true, statementmenu},

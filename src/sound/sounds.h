@@ -27,6 +27,7 @@ inline constexpr const char* Award = "\\sounds\\game\\award.wav";
 inline constexpr const char* Statement = "\\sounds\\game\\statement.wav";
 inline constexpr const char* Theft = "\\sounds\\game\\theft.wav";
 inline constexpr const char* Saved = "\\sounds\\game\\saved.wav";
+inline constexpr const char* Error = "\\sounds\\game\\error.wav";
 
 // A sale in aisle `aisle` (1 to 50): each aisle has its own tone.
 inline std::string aisletone(int aisle) {

@@ -65,6 +65,11 @@ void cycleme(Zelvo& z, int KeyCode, int Shift, int temp, int flock) {
     }
 }
 
+bool hasmenu(const Zelvo& z, int number) {
+    const MenuRow* row = z.menutable ? z.menutable->find(number) : nullptr;
+    return row && row->section;
+}
+
 int menuitems(const Zelvo& z) {
     const MenuRow* row = currentmenu(z);
     return row && row->items ? row->items(z) : 0;

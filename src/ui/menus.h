@@ -36,6 +36,8 @@ void entermenu(Zelvo& z, int number, int position);
 
 // The current menu's row (null before start-up or for a number the table does not know).
 const MenuRow* currentmenu(const Zelvo& z);
+// True when menu `number` has its section, so that entering it leaves the player keys to use.
+bool hasmenu(const Zelvo& z, int number);
 // The current menu's item count, from its row and the state.
 int menuitems(const Zelvo& z);
 // cycleme over the current menu's items, wrapping as its row says.
