@@ -14,6 +14,7 @@ void changewantedstaff(Store& store, int step) {
 
 void changewage(Store& store, double step) {
     double wage = roundcents(store.wage + step);
+    if (wage > kWageLimit) wage = kWageLimit;
     if (wage < kLowestWage) wage = kLowestWage;
     if (wage < store.unionwage) wage = store.unionwage;
     store.wage = wage;

@@ -12,8 +12,8 @@ constexpr int kFewestWanted = 1, kMostWanted = 100;
 
 // Moves the number of workers the managers aim for by `step`, kept within 1 to 100.
 void changewantedstaff(Store& store, int step);
-// Moves the hourly wage by `step`: to cents, then never below the legal floor nor below the
-// union's minimum.
+// Moves the hourly wage by `step`: to cents, never above what a saved game holds, then never
+// below the legal floor nor below the union's minimum.
 void changewage(Store& store, double step);
 // What the store's workers cost in a week at their wage.
 double weeklywages(const Store& store);
