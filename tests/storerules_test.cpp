@@ -47,10 +47,14 @@ TEST(Staff, TargetsStayWithinOneToAHundredAndWagesAboveBothFloors) {
     struct WageCase {
         double wage, unionwage, step, expected;
     } wages[] = {
-        {7.50, 0, 1, 8.50}, {7.25, 0, -0.25, 7.25}, {9, 9, -0.25, 9},
-        {7.10, 0, 0, 7.25}, {8.125, 0, 0, 8.12},  // to cents, halves to even
+        {7.50, 0, 1, 8.50},
+        {7.25, 0, -0.25, 7.25},
+        {9, 9, -0.25, 9},
+        {7.10, 0, 0, 7.25},
+        {8.125, 0, 0, 8.12},  // to cents, halves to even
         // No higher than a saved game can hold, or the save would no longer load.
-        {kWageLimit - 0.5, 0, 1, kWageLimit}, {kWageLimit, 0, 0.25, kWageLimit},
+        {kWageLimit - 0.5, 0, 1, kWageLimit},
+        {kWageLimit, 0, 0.25, kWageLimit},
     };
     for (const WageCase& c : wages) {
         Store store;
