@@ -142,18 +142,7 @@ void aisleitem(Zelvo& z, int n, int KeyCode, int Shift) {
 }
 
 void itemresearch(Zelvo& z, int item, int Shift) {
-    Store& human = z.s.human();
-    const double price = researchprice(human);
-    if (human.money < price) {
-        cannotafford(z);
-        return;
-    }
-    if (price > 0 && Shift == 0) {
-        sayit(z, "Hold Shift and press Backspace to confirm spending " + showmoney(price) +
-                     " on market research.");
-        return;
-    }
-    payforresearch(human);
+    if (!payforreport(z, Shift)) return;
     const double v = estimatevalue(z, item);
     if (Shift == mod::Ctrl) {
         sayit(z, showmoney(v) + " is estimated limit.");

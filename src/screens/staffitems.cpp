@@ -18,19 +18,8 @@ std::string employeewords(const Store& store) {
 }
 
 void wagereport(Zelvo& z, int Shift) {
+    if (!payforreport(z, Shift)) return;
     const int p = z.s.game.humanslot;
-    Store& human = z.s.store[p];
-    const double price = researchprice(human);
-    if (human.money < price) {
-        cannotafford(z);
-        return;
-    }
-    if (price > 0 && Shift == 0) {
-        sayit(z, "Hold Shift and press Backspace to confirm spending " + showmoney(price) +
-                     " on market research.");
-        return;
-    }
-    payforresearch(human);
     const WageSurvey survey = surveywages(z, p);
     const std::string best = z.s.store[survey.bestslot].storename;
     std::string text;
@@ -50,7 +39,7 @@ void wagereport(Zelvo& z, int Shift) {
                " is the highest, paying " + showmoney(survey.bestwage) +
                " per hour.  Some of your workers may leave your store to seek employement "
                "there, if job positions are available.";
-    if (unionized(human))
+    if (unionized(z.s.store[p]))
         text +=
             "    Your employees are part of a union.  Having good pay, break rooms, and "
             "employee lounges help keep your workers happy.  If your workers aren't happy, "

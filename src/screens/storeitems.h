@@ -32,6 +32,9 @@ void returntostore(Zelvo& z, int position);
 int plusminus(int KeyCode);
 // The refusal of a purchase the store's cash does not cover, with the error sound.
 void cannotafford(Zelvo& z);
+// Pays the market research team for a report; false, having said why, when the cash does not
+// cover its price or Shift has not confirmed a price above nothing.
+bool payforreport(Zelvo& z, int Shift);
 // The paid market research report on `item` (Backspace on an aisle or an offer).
 void itemresearch(Zelvo& z, int item, int Shift);
 

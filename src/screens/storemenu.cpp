@@ -11,6 +11,7 @@
 #include "speech/money.h"
 #include "speech/speech.h"
 #include "state/menunumbers.h"
+#include "store/research.h"
 #include "ui/menus.h"
 #include "ui/prompt.h"
 
@@ -138,6 +139,22 @@ int plusminus(int KeyCode) {
 void cannotafford(Zelvo& z) {
     sayit(z, "You cannot afford this.  Your store has " + showmoney(z.s.human().money) + ".");
     makesound(z, sounds::Error, 0, 0, 0, -1);
+}
+
+bool payforreport(Zelvo& z, int Shift) {
+    Store& human = z.s.human();
+    const double price = researchprice(human);
+    if (human.money < price) {
+        cannotafford(z);
+        return false;
+    }
+    if (price > 0 && Shift == 0) {
+        sayit(z, "Hold Shift and press Backspace to confirm spending " + showmoney(price) +
+                     " on market research.");
+        return false;
+    }
+    payforresearch(human);
+    return true;
 }
 
 }  // namespace zelvo
