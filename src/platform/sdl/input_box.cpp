@@ -3,7 +3,7 @@
 
 #include <SDL2/SDL.h>
 
-#include "platform/sdl/day_timer.h"
+#include "platform/sdl/modal.h"
 #include "platform/sdl/voice_output.h"
 #include "platform/sdl/window_text.h"
 #include "platform/speechd/utf8.h"
@@ -78,15 +78,8 @@ std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
                 break;
             }
             break;
-        case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-                text.showEntry(title, prompt, field);
-            break;
         default:
-            // The voice's own events keep the echo speaking, whichever engine it is.
-            if (voice.handle(e)) break;
-            if (timer.isFiring(e)) timer.takeFiring(e);
+            modalbackground(e, voice, timer, [&] { text.showEntry(title, prompt, field); });
             break;
         }
     }

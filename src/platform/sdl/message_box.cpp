@@ -3,8 +3,7 @@
 
 #include <SDL2/SDL.h>
 
-#include "platform/sdl/day_timer.h"
-#include "platform/sdl/voice_output.h"
+#include "platform/sdl/modal.h"
 #include "platform/sdl/window_text.h"
 
 namespace zelvo {
@@ -31,14 +30,8 @@ void runMessageBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
                 break;
             }
             break;
-        case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
-                text.showMessage(message);
-            break;
         default:
-            if (voice.handle(e)) break;
-            if (timer.isFiring(e)) timer.takeFiring(e);
+            modalbackground(e, voice, timer, [&] { text.showMessage(message); });
             break;
         }
     }
