@@ -52,7 +52,7 @@ TEST(MenuWalk, EveryPositionOfEveryMenuSpeaksAndTheCursorWrapsAsItsRowSays) {
         EXPECT_EQ(z.s.ui.menuposition, row.wraps ? items : 1);
         ++walked;
     }
-    EXPECT_GE(walked, 12);  // every menu that has its section today
+    EXPECT_EQ(walked, table.count);  // every menu of the table has its section
 }
 
 }  // namespace

@@ -50,6 +50,7 @@ Offer loanoffer(const Zelvo& z, int p, int b) {
 LoanOutcome takeloan(Zelvo& z, int p, int b) {
     const Offer offer = loanoffer(z, p, b);
     if (offer.outcome != LoanOutcome::Done) return offer.outcome;
+    if (z.s.game.loancount >= kMaxLoans) return LoanOutcome::ListFull;
     const Bank& bank = kBanks[b - 1];
     Loan& loan = z.s.loan[++z.s.game.loancount];
     loan = Loan{};
@@ -85,6 +86,20 @@ PaymentOutcome payextra(Zelvo& z, int i, double amount, double& paid) {
     }
     paid = amount;
     return loan.principal + loan.interest <= 0 ? PaymentOutcome::PaidOff : PaymentOutcome::Done;
+}
+
+LoanCatchUp catchuploan(Zelvo& z, int i) {
+    Loan& loan = z.s.loan[i];
+    Store& store = z.s.store[loan.borrower];
+    const double due = std::min(loan.monthslate * loan.payment, loan.principal + loan.interest);
+    if (store.money < due) return {false, due};
+    store.money -= due;
+    store.loanpaid += due;
+    loan.totalpaid += due;
+    loan.principal -= due - loan.interest;
+    loan.interest = 0;
+    loan.monthslate = 0;
+    return {true, due};
 }
 
 void creditpenalty(Store& store, int points) {

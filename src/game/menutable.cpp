@@ -45,8 +45,6 @@ int itemlistsitems(const Zelvo& z) {
     return z.s.listcount + 1;
 }
 
-// The store's menus that have no section yet take no keys, but the days already pass while
-// they are open; the Store menu enters them only once they have one.
 constexpr MenuRow kRows[] = {
     // number, name, items, wraps, days pass, enter click, section
     {menu::Main, "Main", six, true, false, true, mainmenu},
@@ -54,15 +52,15 @@ constexpr MenuRow kRows[] = {
     {menu::About, "About", eight, true, false, true, aboutmenu},
     {menu::Escape, "Escape", three, true, false, true, escapemenu},
     {menu::Store, "Store", storemenuitems, true, true, true, storemenu},
-    {menu::Loan, "Loan", nullptr, true, true, true, nullptr},
-    {menu::Construction, "Construction", nullptr, true, true, true, nullptr},
+    {menu::Loan, "Loan", loanmenuitems, true, true, true, loanmenu},
+    {menu::Construction, "Construction", constructionmenuitems, true, true, true, constructionmenu},
     {menu::Supplier, "Supplier", suppliermenuitems, true, true, true, suppliermenu},
-    {menu::Research, "Research", nullptr, true, true, true, nullptr},
+    {menu::Research, "Research", researchmenuitems, true, true, true, researchmenu},
     {menu::Lost, "Lost", lostitems, true, false, true, lostmenu},
     {menu::Statement, "Monthly statement", statementitems, true, false, true, statementmenu},
     {menu::Knockout, "Knockout", four, true, false, true, knockoutmenu},
     {menu::Final, "Final", finalitems, true, false, true, finalmenu},
-    {menu::Addon, "Add-on", nullptr, true, true, true, nullptr},
+    {menu::Addon, "Add-on", addonmenuitems, true, true, true, addonmenu},
     {menu::ItemLists, "Item lists", itemlistsitems, true, false, true, itemlistsmenu},
     {menu::CustomAI, "Custom AI", nine, true, false, true, customaimenu},
 };

@@ -40,6 +40,14 @@ double estimatevalue(const Zelvo& z, int item) {
     return estimate < 0.25 ? 0.25 : estimate;
 }
 
+double adviceestimate(Zelvo& z, int item) {
+    const int left = static_cast<int>(Int(z.rng.draw() * kWheels));
+    double sum = 0;
+    for (int w = 0; w < kWheels; ++w)
+        if (w != left) sum += height(z.s.item[item], w);
+    return Fix(sum / 4);
+}
+
 void spinwheel(Zelvo& z, int item) {
     Item& it = z.s.item[item];
     const int w = static_cast<int>(Int(z.rng.draw() * 5));

@@ -11,6 +11,9 @@ int readwheel(const Zelvo& z, int item);
 double estimatevalue(const Zelvo& z, int item);
 // The same four-wheel estimate without the floor, as the computer stores use it.
 double estimatefourwheels(const Zelvo& z, int item);
+// The general price advice's estimate: one wheel left out at random (one draw), the other
+// four averaged, truncated toward zero; it may use wheel 4 and has no floor.
+double adviceestimate(Zelvo& z, int item);
 // The item's daily turn: one wheel moves 10 degrees.
 void spinwheel(Zelvo& z, int item);
 // Draws the item's five wheels for a new game, three draws a wheel.

@@ -2,12 +2,14 @@
 #include "core/keys.h"
 #include "core/numbers.h"
 #include "core/zelvo.h"
+#include "finance/banks.h"
 #include "finance/loans.h"
 #include "reports/gameend.h"
 #include "screens/storeitems.h"
 #include "speech/money.h"
 #include "speech/speech.h"
 #include "state/menunumbers.h"
+#include "ui/prompt.h"
 
 namespace zelvo {
 
@@ -23,9 +25,62 @@ void loansentry(Zelvo& z, int KeyCode, int) {
                      " loans.  Press Enter to apply for another one.");
 }
 
-// Paying extra and catching up arrive with the Loan menu; until then every key reports.
-void loanitem(Zelvo& z, int record, int, int) {
+namespace {
+
+// A paid-off loan is sorted out at once, so the Store menu's loan items stay the player's
+// live loans; the cursor steps back one place, and Down reaches the item that followed it.
+void afterpayment(Zelvo& z, int record) {
     const Loan& loan = z.s.loan[record];
+    if (loan.principal + loan.interest > 0) return;
+    sortloans(z);
+    z.s.ui.menuposition = storepos::LoansEntry + record - 1;
+}
+
+void payextratoward(Zelvo& z, int record) {
+    const std::string typed =
+        askfortext(z,
+                   "Enter the amount of extra money you'd like to send in, or leave blank to "
+                   "cancel.",
+                   "Pay extra toward loan");
+    double paid = 0;
+    const std::optional<double> amount = typednumber(typed);
+    const PaymentOutcome outcome =
+        amount ? payextra(z, record, *amount, paid) : PaymentOutcome::Canceled;
+    if (outcome == PaymentOutcome::Canceled)
+        sayit(z, "Canceled.");
+    else if (outcome == PaymentOutcome::CannotAfford)
+        sayit(z, "You do not have that much.");
+    else if (outcome == PaymentOutcome::PaidOff)
+        sayit(z, "You have paid " + showmoney(paid) + " and completely paid off this loan!");
+    else
+        sayit(z, "You have paid " + showmoney(paid) + " toward this loan.");
+    afterpayment(z, record);
+}
+
+void catchup(Zelvo& z, int record) {
+    const LoanCatchUp outcome = catchuploan(z, record);
+    if (!outcome.paid) {
+        sayit(z, "You do not have " + showmoney(outcome.due) +
+                     " needed to catch up on this loan payment.");
+        return;
+    }
+    sayit(z, "You have paid " + showmoney(outcome.due) +
+                 " to catch up on this loan payment.  Your store has " +
+                 showmoney(z.s.human().money) + " left.");
+    afterpayment(z, record);
+}
+
+}  // namespace
+
+void loanitem(Zelvo& z, int record, int KeyCode, int) {
+    const Loan& loan = z.s.loan[record];
+    if (KeyCode == key::Enter) {
+        if (loan.monthslate <= 0)
+            payextratoward(z, record);
+        else
+            catchup(z, record);
+        return;
+    }
     std::string text =
         loan.lender + " " + numtext(loan.apr) + "% APR loan costs " + showmoney(loan.payment) + " ";
     if (loan.monthslate <= 0)

@@ -1,8 +1,8 @@
 // The market research team's price, charged to the month's research spending.
 #include "store/research.h"
 
+#include "core/zelvo.h"
 #include "features/catalogue.h"
-#include "state/state.h"
 
 namespace zelvo {
 
@@ -13,7 +13,23 @@ double researchprice(const Store& store) {
 }
 
 bool payforresearch(Store& store) {
-    const double price = researchprice(store);
+    return payforresearch(store, researchprice(store));
+}
+
+double rivalreportprice(const Zelvo& z, int p, int s) {
+    if (researchprice(z.s.store[p]) == 0) return 0;
+    const int aisles = z.s.store[s].aislecount;
+    return aisles * aisles * 20.0;
+}
+
+double adviceprice(const Zelvo& z, int p) {
+    if (researchprice(z.s.store[p]) == 0) return 0;
+    int stocked = 0;
+    for (int a = 1; a <= z.s.store[p].aislecount; ++a) stocked += z.s.aisle[p][a].item > 0;
+    return 25.0 * stocked;
+}
+
+bool payforresearch(Store& store, double price) {
     if (store.money < price) return false;
     store.money -= price;
     store.researchspent += price;

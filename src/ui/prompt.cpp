@@ -1,6 +1,8 @@
 // The modal text-entry prompt.
 #include "ui/prompt.h"
 
+#include <cctype>
+#include <cstdlib>
 #include <exception>
 
 #include "core/diagnostics.h"
@@ -51,6 +53,25 @@ std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& t
         return "";
     }
     return oneline(typed);
+}
+
+std::optional<double> typednumber(const std::string& text) {
+    std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string::npos) return std::nullopt;
+    const std::size_t end = text.find_last_not_of(' ') + 1;
+    const std::string number = text.substr(begin, end - begin);
+    std::size_t i = number[0] == '+' || number[0] == '-' ? 1 : 0;
+    int digits = 0, points = 0;
+    for (; i < number.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(number[i])))
+            ++digits;
+        else if (number[i] == '.' && ++points == 1)
+            continue;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0) return std::nullopt;
+    return std::strtod(number.c_str(), nullptr);
 }
 
 bool askforname(Zelvo& z, std::string& field, const std::string& prompt, const std::string& title,

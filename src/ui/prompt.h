@@ -1,6 +1,7 @@
 // The modal text-entry prompt.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace zelvo {
@@ -9,6 +10,11 @@ struct Zelvo;
 
 // Asks for a text; empty means the player cancelled (callers then speak "Canceled.").
 std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& title);
+
+// A typed amount: optional blanks around an optional sign and decimal digits with at most one
+// point ("250.75", "-5", ".5"). Anything else (letters, an exponent, blanks between digits,
+// grouping commas, an empty text) is not a number.
+std::optional<double> typednumber(const std::string& text);
 
 // Asks for a new name for `field`: a blank answer speaks "Canceled." and changes nothing;
 // otherwise the name is taken exactly as typed and `confirmation` + name + "." is spoken.
