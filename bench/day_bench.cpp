@@ -1,8 +1,10 @@
 // One busy December day, and a whole five-year game, on the headless machine.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 
+#include "ai/runai.h"
 #include "setup/newgame.h"
 #include "sim/day.h"
 #include "support/started_game.h"
@@ -68,5 +70,33 @@ void FiveYearGame(benchmark::State& state) {
     }
 }
 BENCHMARK(FiveYearGame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The computer stores' share of a five-year game in which they stay rich and busy all along:
+// each day their turns are timed once more on their own before the day runs (with its own
+// turns), so "rivals" over "whole" is their share of a day.
+void RivalShareOfFiveYearGame(benchmark::State& state) {
+    using clock = std::chrono::steady_clock;
+    double rivals = 0, whole = 0;
+    for (auto _ : state) {
+        BenchGame bench;
+        auto& game = bench.game;
+        zelvo::startusout(game.z);
+        for (int p = 2; p <= 5; ++p) game.z.s.store[p].money = 1e9;
+        game.z.s.human().money = 1e9;
+        for (int day = 0; day < 1800; ++day) {
+            const auto start = clock::now();
+            for (int p = 2; p <= 5; ++p)
+                if (game.z.s.store[p].active == 1) zelvo::runAI(game.z, p);
+            const auto turns = clock::now();
+            zelvo::processday(game.z);
+            const auto end = clock::now();
+            rivals += std::chrono::duration<double>(turns - start).count();
+            whole += std::chrono::duration<double>(end - turns).count();
+            if (day % 30 == 0) game.out.str("");
+        }
+    }
+    state.counters["rivals_share"] = rivals / whole;
+}
+BENCHMARK(RivalShareOfFiveYearGame)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,10 +1,21 @@
 // A computer store's turn.
 #include "ai/runai.h"
 
+#include "ai/steps.h"
+
 namespace zelvo {
 
-// The computer stores do not act yet: their turn is called every day and does nothing, so
-// they stand still while the rest of the world runs.
-void runAI(Zelvo&, int) {}
+void runAI(Zelvo& z, int p) {
+    upgradeaisles(z, p);
+    buildaisles(z, p);
+    restock(z, p);
+    cutprices(z, p);
+    adjustwage(z, p);
+    setstafftarget(z, p);
+    borrow(z, p);
+    payextraonloan(z, p);
+    buybenefit(z, p);
+    buycustomerfeature(z, p);
+}
 
 }  // namespace zelvo

@@ -80,13 +80,18 @@ int featurecount(const Store& store) {
 }
 
 FeatureOutcome buyfeature(Zelvo& z, int p, const char* tag) {
-    Store& store = z.s.store[p];
     const Feature* feature = findfeature(tag);
-    if (!feature || hasfeature(store, tag)) return FeatureOutcome::AlreadyOwned;
-    if (store.money < feature->price) return FeatureOutcome::CannotAfford;
-    store.money -= feature->price;
-    store.extrasspent += feature->price;
-    store.monthlybills += feature->monthly;
+    if (!feature) return FeatureOutcome::AlreadyOwned;
+    return buyfeature(z, p, tag, feature->price, feature->monthly);
+}
+
+FeatureOutcome buyfeature(Zelvo& z, int p, const char* tag, double price, double monthly) {
+    Store& store = z.s.store[p];
+    if (!findfeature(tag) || hasfeature(store, tag)) return FeatureOutcome::AlreadyOwned;
+    if (store.money < price) return FeatureOutcome::CannotAfford;
+    store.money -= price;
+    store.extrasspent += price;
+    store.monthlybills += monthly;
     store.features += tag;
     // At most one insurance level at a time: a higher one replaces those below it.
     auto erase = [&](const std::string& old) {

@@ -64,5 +64,7 @@ enum class FeatureOutcome { Done, AlreadyOwned, CannotAfford };
 // Buys `tag` for store p: the price from its cash, the monthly amount onto its bills, the tag
 // appended; an insurance level replaces the level below it.
 FeatureOutcome buyfeature(Zelvo& z, int p, const char* tag);
+// The same at a price and monthly amount of the buyer's own (the computer stores' offers).
+FeatureOutcome buyfeature(Zelvo& z, int p, const char* tag, double price, double monthly);
 
 }  // namespace zelvo

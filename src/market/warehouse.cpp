@@ -34,9 +34,13 @@ int drawitem(Zelvo& z, Wanted wanted) {
 
 }  // namespace
 
-double warehouseprice(const Zelvo& z, int item, double quantity) {
+double unitcost(const Zelvo& z, int item, double quantity) {
     const Item& it = z.s.item[item];
-    return roundcents(it.pricefactor * (0.8 * it.baseprice) * discount(quantity));
+    return it.pricefactor * (0.8 * it.baseprice) * discount(quantity);
+}
+
+double warehouseprice(const Zelvo& z, int item, double quantity) {
+    return roundcents(unitcost(z, item, quantity));
 }
 
 void spread(Zelvo& z, int quantity, int item) {

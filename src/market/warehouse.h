@@ -10,7 +10,10 @@ constexpr int kCarriedItems = 28;
 constexpr double kPlayerPriceRise = 0.002;
 constexpr double kComputerPriceRise = 0.01;
 
-// The price of one unit when `quantity` units are bought, rounded to cents.
+// The price of one unit when `quantity` units are bought, unrounded: the item's price factor
+// times 0.8 of its base price, less the bulk discount.
+double unitcost(const Zelvo& z, int item, double quantity);
+// The same, rounded to cents, as the player pays it.
 double warehouseprice(const Zelvo& z, int item, double quantity);
 // Moves stock after `quantity` units of `item` were taken from the warehouse.
 void spread(Zelvo& z, int quantity, int item);
