@@ -8,6 +8,7 @@
 #include "core/zelvo.h"
 #include "market/warehouse.h"
 #include "market/wheels.h"
+#include "store/aislegoods.h"
 #include "store/aisles.h"
 #include "store/research.h"
 
@@ -15,10 +16,6 @@ namespace zelvo {
 
 namespace {
 
-constexpr int kUpgradeDays = 14;
-constexpr int kUpgradeCapacity = 10;
-constexpr double kUpgradeBills = 10;
-constexpr int kMostCapacity = 100;
 constexpr double kBuildingCash = 90000;
 constexpr int kFewestResearched = 10;  // warehouse stock below this: free to research, never bought
 constexpr int kBuyStep = 10;
@@ -104,15 +101,13 @@ void restockaisle(Zelvo& z, int s, int x) {
 }  // namespace
 
 void upgradeaisles(Zelvo& z, int s) {
-    Store& store = z.s.store[s];
+    const Store& store = z.s.store[s];
     for (int x = 1; x <= store.aislecount; ++x) {
-        Aisle& aisle = z.s.aisle[s][x];
+        const Aisle& aisle = z.s.aisle[s][x];
         if (aisle.item < 0 || aisle.stock != 0 || aisle.capacity >= kMostCapacity) continue;
         if (draw(z, 20 * s) != 1) continue;
         logsecondstore(z, s, "Upgrading aisles #" + numtext(x));
-        aisle.item = -kUpgradeDays;
-        aisle.capacity += kUpgradeCapacity;
-        store.monthlybills += kUpgradeBills;
+        rebuildaisle(z, s, x);  // the player's rebuilding: no cash now, more on the bills
     }
 }
 
