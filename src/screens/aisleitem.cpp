@@ -142,7 +142,7 @@ void aisleitem(Zelvo& z, int n, int KeyCode, int Shift) {
 }
 
 void itemresearch(Zelvo& z, int item, int Shift) {
-    if (!payforreport(z, Shift)) return;
+    if (!payforreport(z, Shift, researchprice(z.s.human()), "Backspace", "market research")) return;
     const double v = estimatevalue(z, item);
     if (Shift == mod::Ctrl) {
         sayit(z, showmoney(v) + " is estimated limit.");

@@ -107,13 +107,7 @@ void rivalitem(Zelvo& z, int s, int KeyCode, int Shift) {
                                           : offer);
         return;
     }
-    if (human.money < cost)
-        cannotafford(z);
-    else if (cost > 0 && Shift == 0)
-        sayit(z, "Hold Shift and press Enter to confirm spending " + showmoney(cost) +
-                     " on your research team.");
-    else if (payforresearch(human, cost))
-        rivalreport(z, s);
+    if (payforreport(z, Shift, cost, "Enter", "your research team")) rivalreport(z, s);
 }
 
 // How one aisle's price compares with what the customers asked believe.
@@ -162,13 +156,7 @@ void adviceitem(Zelvo& z, int KeyCode, int Shift) {
             sayit(z, "Get general advice about your store's prices.");
         return;
     }
-    if (human.money < cost)
-        cannotafford(z);
-    else if (cost > 0 && Shift == 0)
-        sayit(z, "Hold Shift and press Enter to confirm spending " + showmoney(cost) +
-                     " on general advice.");
-    else if (payforresearch(human, cost))
-        advice(z);
+    if (payforreport(z, Shift, cost, "Enter", "general advice")) advice(z);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ std::string employeewords(const Store& store) {
 }
 
 void wagereport(Zelvo& z, int Shift) {
-    if (!payforreport(z, Shift)) return;
+    if (!payforreport(z, Shift, researchprice(z.s.human()), "Backspace", "market research")) return;
     const int p = z.s.game.humanslot;
     const WageSurvey survey = surveywages(z, p);
     const std::string best = z.s.store[survey.bestslot].storename;

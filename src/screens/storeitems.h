@@ -1,6 +1,8 @@
 // The Store menu's items beyond its first three, and what the store's screens share.
 #pragma once
 
+#include <string>
+
 namespace zelvo {
 
 struct Zelvo;
@@ -32,9 +34,10 @@ void returntostore(Zelvo& z, int position);
 int plusminus(int KeyCode);
 // The refusal of a purchase the store's cash does not cover, with the error sound.
 void cannotafford(Zelvo& z);
-// Pays the market research team for a report; false, having said why, when the cash does not
-// cover its price or Shift has not confirmed a price above nothing.
-bool payforreport(Zelvo& z, int Shift);
+// Pays the market research team `price` for a report asked for with `key`; false, having
+// said why, when the cash does not cover it or Shift has not confirmed a price above nothing
+// (the confirmation names what the money is spent `on`).
+bool payforreport(Zelvo& z, int Shift, double price, const std::string& key, const std::string& on);
 // The paid market research report on `item` (Backspace on an aisle or an offer).
 void itemresearch(Zelvo& z, int item, int Shift);
 

@@ -141,20 +141,19 @@ void cannotafford(Zelvo& z) {
     makesound(z, sounds::Error, 0, 0, 0, -1);
 }
 
-bool payforreport(Zelvo& z, int Shift) {
+bool payforreport(Zelvo& z, int Shift, double price, const std::string& key,
+                  const std::string& on) {
     Store& human = z.s.human();
-    const double price = researchprice(human);
     if (human.money < price) {
         cannotafford(z);
         return false;
     }
     if (price > 0 && Shift == 0) {
-        sayit(z, "Hold Shift and press Backspace to confirm spending " + showmoney(price) +
-                     " on market research.");
+        sayit(z, "Hold Shift and press " + key + " to confirm spending " + showmoney(price) +
+                     " on " + on + ".");
         return false;
     }
-    payforresearch(human);
-    return true;
+    return payforresearch(human, price);
 }
 
 }  // namespace zelvo
