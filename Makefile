@@ -1,15 +1,18 @@
 # make play: install what is missing, build the game, start it.
 # make test: install what is missing, build everything, run every test, then again under
 #            AddressSanitizer and UndefinedBehaviorSanitizer.
+# make bench: a Release build of its own, then the speed and memory figures (medians).
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+RELEASE_BUILD ?= build-release
+BENCH_RUNS ?= 5
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # The player's games, settings and statements: outside the build, so cleaning it loses none.
 PLAYDIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/zelvo
 # What playing needs: the game, its sounds, and the headless runner beside it.
 GAME_TARGETS = zelvo zelvo-headless sounds
 
-.PHONY: play test build configure clean
+.PHONY: play test bench build configure clean
 
 configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -32,6 +35,14 @@ test: build
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# Never part of `make test`: figures are only worth something from an optimised build on a
+# quiet machine.
+bench:
+	@scripts/install-deps
+	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(RELEASE_BUILD) -j$(JOBS) --target zelvo zelvo-headless sounds zelvo_bench zelvo-busy-save
+	@bench/run-benchmarks $(RELEASE_BUILD) $(BENCH_RUNS)
+
 # The build folders only: the player's folder is never touched.
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(RELEASE_BUILD)

@@ -5,8 +5,10 @@
 #include <filesystem>
 
 #include "ai/runai.h"
+#include "busy_stores.h"
 #include "setup/newgame.h"
 #include "sim/day.h"
+#include "sim/workforce.h"
 #include "support/started_game.h"
 
 namespace {
@@ -20,31 +22,10 @@ struct BenchGame {
     zelvo::testing::StartedGame game;
 };
 
-// Every store open, rich enough never to go bankrupt, with ten stocked aisles; the player's
-// store too, unless `player` is false (an idle player: no sales, so no sale sounds).
-void busystores(zelvo::GameState& s, bool player = true) {
-    for (int p = player ? 1 : 2; p <= 5; ++p) {
-        zelvo::Store& store = s.store[p];
-        store.money = 1e9;
-        store.employees = store.wantedemployees = 40;
-        store.aislecount = 10;
-        for (int a = 1; a <= 10; ++a) {
-            const int item = a * 5;
-            s.aisle[p][a] = {item,
-                             1000000,
-                             1000000,
-                             s.item[item].baseprice * 0.6,
-                             0,
-                             0,
-                             s.item[item].baseprice * 0.5};
-        }
-    }
-}
-
 void BusyDecemberDay(benchmark::State& state) {
     BenchGame bench;
     auto& game = bench.game;
-    busystores(game.z.s);
+    zelvo::busystores(game.z.s);
     for (auto _ : state) {
         game.z.s.calendar = {14, 12, 1, 2};
         zelvo::processday(game.z);
@@ -53,6 +34,17 @@ void BusyDecemberDay(benchmark::State& state) {
 }
 BENCHMARK(BusyDecemberDay)->Unit(benchmark::kMillisecond);
 
+// The day's hiring when every store has the staff it wants, at a wage of range(0) dollars:
+// nobody may hire, so no draw is due, however many passes the wage allows.
+void HiringWithFullStores(benchmark::State& state) {
+    BenchGame bench;
+    auto& s = bench.game.z.s;
+    zelvo::busystores(s);
+    for (int p = 1; p <= 5; ++p) s.store[p].wage = static_cast<double>(state.range(0));
+    for (auto _ : state) zelvo::moveworkers(bench.game.z);
+}
+BENCHMARK(HiringWithFullStores)->Arg(7)->Arg(50)->Unit(benchmark::kMicrosecond);
+
 // Five years of 30-day months with autosaves and statements; range(0) 1 = the player's
 // store sells all day long too (about 144,000 sale sounds), 0 = the player stays idle.
 void FiveYearGame(benchmark::State& state) {
@@ -60,7 +52,7 @@ void FiveYearGame(benchmark::State& state) {
         BenchGame bench;
         auto& game = bench.game;
         zelvo::startusout(game.z);
-        busystores(game.z.s, state.range(0) == 1);
+        zelvo::busystores(game.z.s, state.range(0) == 1);
         game.z.s.human().money = 1e9;
         for (int day = 0; day < 1800; ++day) {
             zelvo::processday(game.z);

@@ -109,6 +109,29 @@ TEST(Hiring, ChancesGrowWithTheWageAndStayACount) {
     EXPECT_LT(hiringchances(kWageLimit), 1000000);
 }
 
+// The passes go on while some store may still hire, and end with the first pass in which
+// none may: at the highest wage a game holds, the draws are exactly those the passes need.
+TEST(Hiring, ThePassesEndWhenNoStoreMayHire) {
+    StartedGame game;
+    GameState& s = game.z.s;
+    for (int p = 1; p <= 5; ++p) {
+        s.store[p].active = 1;
+        s.store[p].wage = kWageLimit;
+        s.store[p].employees = s.store[p].wantedemployees = 10;
+    }
+    s.store[3].wantedemployees = 11;
+    s.store[5].wage = 7.25;  // 88 chances, then no more
+    s.store[5].wantedemployees = 12;
+    // Store 3 misses twice, then hires; store 5 misses every one of its 88 passes.
+    std::deque<double> draws{0.5, 0.5, 0.5, 0.5, 0.0};
+    draws.insert(draws.end(), 86, 0.5);
+    game.z.rng.script(draws);
+    moveworkers(game.z);
+    EXPECT_EQ(game.z.rng.scriptleft(), 0u);
+    EXPECT_EQ(s.store[3].employees, 11);
+    EXPECT_EQ(s.store[5].employees, 10);
+}
+
 // A machine whose clock falls due again in every wait, as a slow day would make it.
 class ImpatientClock : public HeadlessPlatform {
 public:

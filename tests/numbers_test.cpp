@@ -1,5 +1,8 @@
-// Rounding: halves are decided on the decimal figure, not on the nearest binary fraction.
+// Rounding: halves are decided on the decimal figure, not on the nearest binary fraction;
+// plain decimal text.
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "core/numbers.h"
 
@@ -34,6 +37,28 @@ TEST(Rounding, WholeNumbersAndMillisecondsHalvesToEven) {
     EXPECT_EQ(roundeven(0.0125 * 1000), 12);  // 12.5 ms, held as 12.50000000000000069
     EXPECT_EQ(roundeven(0.0135 * 1000), 14);
     EXPECT_TRUE(std::isnan(roundeven(std::nan(""), 2)));
+}
+
+// Plain decimals: no exponent, no trailing zeros, and every figure of a large number.
+TEST(Numtext, WritesPlainDecimals) {
+    const struct {
+        double x;
+        std::string text;
+    } cases[] = {
+        {0, "0"},
+        {-0.0, "0"},
+        {3, "3"},
+        {2.5, "2.5"},
+        {-12.75, "-12.75"},
+        {0.1 + 0.2, "0.3"},
+        {123456789.125, "123456789.125"},
+        {1e-5, "0.00001"},
+        {1e-20, "0"},
+        {1e16, "10000000000000000"},
+        // Beyond 15 figures, the double's own value, whole: never cut short.
+        {1e60, "999999999999999949387135297074018866963645011013410073083904"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(numtext(c.x), c.text) << c.text;
 }
 
 }  // namespace

@@ -109,6 +109,42 @@ TEST(Makesound, MissingFilesAreLoggedAndTheBufferKeepsItsSound) {
                                                     "gone.wav\r\n");
 }
 
+// A machine that, like the real mixer, refuses a file that is not there.
+class DiskSound : public RecordingSound {
+public:
+    using RecordingSound::RecordingSound;
+    void loadSound(int buffer, const std::string& file) override {
+        if (!std::filesystem::exists(file)) throw PlatformError("cannot open " + file);
+        RecordingSound::loadSound(buffer, file);
+    }
+};
+
+TEST(Makesound, AFileIsLookedUpOnceAndAgainWhenItTurnsOutGone) {
+    testing::TempFolder folder;
+    std::filesystem::create_directories(folder.path() / "sounds" / "game");
+    folder.write("sounds/game/tick.wav", "RIFF");
+    std::ostringstream out;
+    DiskSound platform(out, "title", {1, 2030});
+    Zelvo z(platform, folder.path().string());
+    const std::string tick = folder.path().string() + "/sounds/game/tick.wav";
+    makesound(z, "\\sounds\\game\\tock.wav", 0, 0, 0, -1);  // missing: logged, never sought again
+    folder.write("sounds/game/tock.wav", "RIFF");
+    makesound(z, "\\sounds\\game\\tock.wav", 0, 0, 0, -1);
+    makesound(z, "\\sounds\\game\\tick.wav", 0, 0, 0, -1);
+    std::filesystem::remove(tick);
+    for (int n = 0; n < 3; ++n) makesound(z, "\\sounds\\game\\tick.wav", 0, 0, 0, -1);
+    EXPECT_EQ(platform.loads, Lines{"4 " + tick});
+    EXPECT_EQ(platform.played, (std::vector<int>{2, 3, 4, 5, 6, 7}));
+    const std::string sounds = folder.path().string() + "/sounds/game/";
+    EXPECT_EQ(folder.read("debuglog.txt"),
+              "File is missing: " + sounds + "tock.wav\r\nFile is missing: " + tick + "\r\n");
+    // A new start looks again.
+    ASSERT_TRUE(startsound(z));
+    platform.loads.clear();
+    makesound(z, "\\sounds\\game\\tock.wav", 0, 0, 0, -1);
+    EXPECT_EQ(platform.loads, Lines{"8 " + sounds + "tock.wav"});
+}
+
 TEST(Makesound, SoundsComeFromTheProgramWhenThePlayersFilesLiveElsewhere) {
     SoundGame game;  // the program's folder, with its sounds
     testing::TempFolder player;

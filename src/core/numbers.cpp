@@ -1,8 +1,8 @@
 // Rounding to decimals and plain decimal text for numbers in messages.
 #include "core/numbers.h"
 
+#include <charconv>
 #include <cstdint>
-#include <cstdio>
 
 namespace zelvo {
 
@@ -33,13 +33,15 @@ double roundeven(double x, int places) {
 
 std::string numtext(double x) {
     if (x == 0) return "0";  // also -0
-    char buf[64];
+    // to_chars writes what printf would, without its cost: the debug log of a busy game
+    // holds hundreds of thousands of these.
+    char buf[400];
     // 15 significant digits keep what a double can carry without showing binary noise.
-    std::snprintf(buf, sizeof buf, "%.15g", x);
-    std::string text = buf;
+    auto end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15).ptr;
+    std::string text(buf, end);
     if (text.find('e') == std::string::npos) return text;
-    std::snprintf(buf, sizeof buf, "%.15f", x);
-    text = buf;
+    end = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 15).ptr;
+    text.assign(buf, end);
     while (!text.empty() && text.back() == '0') text.pop_back();
     if (!text.empty() && text.back() == '.') text.pop_back();
     return text;

@@ -3,7 +3,7 @@
 
 #include <array>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -15,8 +15,10 @@ struct Sound {
     int lastbuffer = kBuffers - 1;
     int nextbuffer = 0;  // the pool buffer used last
     bool deviceopen = false;
-    std::array<bool, kBuffers> loaded{};      // which buffers hold a sound
-    std::unordered_set<std::string> missing;  // files already logged as missing
+    std::array<bool, kBuffers> loaded{};  // which buffers hold a sound
+    // Each sound file the game asked for, by its full path as the log names it, and where it
+    // was found; an empty place when it is missing (and the log has said so).
+    std::unordered_map<std::string, std::string> located;
 };
 
 // The Language record: phrases and their translations, in file order.

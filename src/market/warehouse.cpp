@@ -54,16 +54,22 @@ void spread(Zelvo& z, int quantity, int item) {
         items[j].pricefactor = 1;
         return;
     }
-    for (int unit = 0; unit < quantity; ++unit) {
-        const int j = drawitem(z, [&](int k) {
-            return items[k].carried == 1 && k != item && items[k].warehousestock < 100;
-        });
-        if (j == 0) return;
+    auto wanted = [&](int k) {
+        return items[k].carried == 1 && k != item && items[k].warehousestock < 100;
+    };
+    // The items that can take a unit are counted once, not sought again for every unit.
+    int open = 0;
+    for (int k = 1; k <= z.s.game.itemcount; ++k) open += wanted(k) ? 1 : 0;
+    for (int unit = 0; unit < quantity && open > 0; ++unit) {
+        int j = 0;
+        do j = static_cast<int>(Int(z.s.game.itemcount * z.rng.draw())) + 1;
+        while (!wanted(j));
         if (items[j].pricefactor > 1) {
             items[j].pricefactor -= 0.01;
             if (items[j].pricefactor < 1) items[j].pricefactor = 1;
         }
         items[j].warehousestock += 1;
+        if (items[j].warehousestock >= 100) --open;
     }
 }
 

@@ -31,6 +31,7 @@ public:
     StoreDay(Zelvo& z, int store) : z_(z), s_(z.s), slot_(store), store_(z.s.store[store]) {}
 
     void run() {
+        rewards_ = hasfeature(store_, tag::RewardsProgram);
         shiftcrowding();
         countaisledays();
         sell();
@@ -95,7 +96,7 @@ private:
         sales_ += 1;
         aisle.stock -= 1;
         double amount = aisle.price;
-        if (hasfeature(store_, tag::RewardsProgram)) amount = roundcents(aisle.price * 0.95);
+        if (rewards_) amount = roundcents(aisle.price * 0.95);
         store_.money += amount;
         StoreItem& figures = s_.storeitem[slot_][aisle.item];
         figures.sold += 1;
@@ -107,7 +108,7 @@ private:
         if (slot_ == s_.game.humanslot) {
             const double pan = rightpan(z_);
             makesound(z_, sounds::aisletone(a), 0, pan, 0, -1);
-            hold(z_, 0.01);
+            awaitkeys();
         }
     }
 
@@ -123,8 +124,14 @@ private:
         if (slot_ == s_.game.humanslot) {
             const double pan = leftpan(z_);
             makesound(z_, sounds::Theft, 0, pan, 0, -1);
-            hold(z_, 0.01);
+            awaitkeys();
         }
+    }
+
+    // The player's sounds leave the keys a moment, and a key may buy a feature meanwhile.
+    void awaitkeys() {
+        hold(z_, 0.01);
+        rewards_ = hasfeature(store_, tag::RewardsProgram);
     }
 
     // The check-outs handle twice as many sales as the store has employees.
@@ -141,6 +148,7 @@ private:
     int slot_;
     Store& store_;
     int sales_ = 0;
+    bool rewards_ = false;  // the store has the rewards program; its features, read once
     std::array<int, kMaxItems + 1> values_{};
     std::array<bool, kMaxItems + 1> known_{};
 };

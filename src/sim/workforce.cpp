@@ -32,8 +32,12 @@ int stafffeatures(const Store& store) {
 }
 
 // Int(times x r) as a count; a range no game reaches is held to what an int can count.
+// The hiring passes draw this millions of times a game: a product that is neither negative
+// nor too large is floored by the plain conversion, which is what Int gives it.
 int drawint(Zelvo& z, double times) {
-    const double value = Int(times * z.rng.draw());
+    const double product = times * z.rng.draw();
+    if (product >= 0 && product < INT_MAX) return static_cast<int>(product);
+    const double value = Int(product);
     return value >= INT_MAX ? INT_MAX : value <= INT_MIN ? INT_MIN : static_cast<int>(value);
 }
 
@@ -68,11 +72,17 @@ void moveworkers(Zelvo& z) {
         passes = std::max(passes, chances[static_cast<std::size_t>(p)]);
     }
 
-    for (int x = 1; x <= passes; ++x) {
+    // A pass in which no store may hire changes nothing, and every later pass finds the same
+    // stores full and fewer with chances left: the passes end there. The work then follows
+    // the draws, however high the wages drive the number of passes.
+    bool hiring = true;
+    for (int x = 1; x <= passes && hiring; ++x) {
+        hiring = false;
         for (int p = 1; p <= players; ++p) {
             Store& store = s.store[p];
             if (x > chances[static_cast<std::size_t>(p)]) continue;
             if (store.employees >= store.wantedemployees) continue;
+            hiring = true;
             if (free > 0) {
                 if (drawint(z, 100) + 1 == 1) {
                     free -= 1;

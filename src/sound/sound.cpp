@@ -89,25 +89,42 @@ bool startsound(Zelvo& z) {
         return false;
     }
     z.sound.deviceopen = true;
+    z.sound.located.clear();
     for (int buffer = 0; buffer <= z.sound.lastbuffer; ++buffer)
         setsound(z, buffer, sounds::Preload);
     return true;
 }
 
+namespace {
+
+// Where a sound's file is. The game plays the same few dozen files many thousand times a
+// game, and finding one walks the folders, so each path is looked up once a run (a missing
+// one too, which is then logged once); start-up, and a file that turns out to be gone, look
+// again.
+std::string locate(Zelvo& z, const std::string& shown, const std::string& relative) {
+    auto [entry, fresh] = z.sound.located.try_emplace(shown);
+    if (fresh) {
+        entry->second = findfile(z.soundfolder, relative).string();
+        if (entry->second.empty()) debuglog(z, "File is missing: " + shown);
+    }
+    return entry->second;
+}
+
+}  // namespace
+
 void setsound(Zelvo& z, int buffer, const std::string& tempm) {
     const std::string relative = soundrelativepath(tempm);
     if (relative.empty()) return;
     const std::string shown = (fs::path(z.soundfolder) / relative).string();
-    fs::path file = findfile(z.soundfolder, relative);
-    if (file.empty()) {
-        // Logged once a file: a game without its sounds asks for them thousands of times.
-        if (z.sound.missing.insert(shown).second) debuglog(z, "File is missing: " + shown);
-        return;
-    }
+    std::string file = locate(z, shown, relative);
+    if (file.empty()) return;  // the buffer keeps what it held
     try {
-        z.platform.loadSound(buffer, file.string());
+        z.platform.loadSound(buffer, file);
         loadedbuffers(z)[static_cast<std::size_t>(buffer)] = true;
     } catch (const std::exception& e) {
+        // Deleted or renamed since it was found: it is missing now, as a fresh look-up says.
+        z.sound.located.erase(shown);
+        if (locate(z, shown, relative).empty()) return;
         debuglog(z, std::string("error in setsound: ") + e.what());
         debuglog(z, shown);
     }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <unordered_set>
 
 #include "core/records.h"
 
