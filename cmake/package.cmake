@@ -16,8 +16,8 @@ set(CPACK_PACKAGE_CONTACT "${ZELVO_MAINTAINER}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "store-management game played by ear and keyboard")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "store-management game played by ear and keyboard
-Zelvo is made for blind and partially sighted players. You run one store
+# The summary above is the Description's first line; this is the text below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zelvo is made for blind and partially sighted players. You run one store
 against four computer-run stores for five game years: prices, stock from a
 shared warehouse, staff and wages, loans from six banks, construction, extra
 features, market research and monthly statements.
