@@ -2,6 +2,7 @@
 # make test: install what is missing, build everything, run every test, then again under
 #            AddressSanitizer and UndefinedBehaviorSanitizer.
 # make bench: a Release build of its own, then the speed and memory figures (medians).
+# make package: the Debian package of the game.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 RELEASE_BUILD ?= build-release
@@ -12,7 +13,7 @@ PLAYDIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/zelvo
 # What playing needs: the game, its sounds, and the headless runner beside it.
 GAME_TARGETS = zelvo zelvo-headless sounds
 
-.PHONY: play test bench build configure clean
+.PHONY: play test bench build configure package clean
 
 configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -42,6 +43,13 @@ bench:
 	@cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(RELEASE_BUILD) -j$(JOBS) --target zelvo zelvo-headless sounds zelvo_bench zelvo-busy-save
 	@bench/run-benchmarks $(RELEASE_BUILD) $(BENCH_RUNS)
+
+# The Debian package, zelvo_VERSION_ARCH.deb in the build folder.
+package:
+	@scripts/install-deps --package
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j$(JOBS) --target $(GAME_TARGETS) manpages
+	cd $(BUILD) && cpack
 
 # The build folders only: the player's folder is never touched.
 clean:

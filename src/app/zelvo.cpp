@@ -3,20 +3,31 @@
 
 #include <SDL2/SDL_filesystem.h>
 #include <SDL2/SDL_stdinc.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
+#include "app/folders.h"
 #include "game/startup.h"
 #include "platform/sdl/sdl_platform.h"
 
+// Where an installed game's sounds are, seen from its bin folder; the build sets it from
+// the install folders.
+#ifndef ZELVO_DATA_FROM_BIN
+#define ZELVO_DATA_FROM_BIN "../share/zelvo"
+#endif
+
 namespace {
 
-// The folder the executable is in: the game's sounds live beside it, and so do the
-// player's files unless --dir names another folder for them.
+// The folder the executable is in: a portable game keeps its sounds beside it, an installed
+// one in ../share/zelvo.
 std::string programFolder() {
     char* base = SDL_GetBasePath();
     if (!base) return ".";
@@ -25,20 +36,39 @@ std::string programFolder() {
     return folder;
 }
 
+std::optional<std::string> environment(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value) return std::nullopt;
+    return std::string(value);
+}
+
+// $HOME, or the home folder the system keeps for the player when HOME is not set.
+std::optional<std::string> homeFolder() {
+    if (auto home = environment("HOME")) return home;
+    const passwd* entry = getpwuid(getuid());
+    if (entry && entry->pw_dir && entry->pw_dir[0] != '\0') return std::string(entry->pw_dir);
+    return std::nullopt;
+}
+
+bool isFolder(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+zelvo::FolderFacts folderFacts(const std::string& dir, const std::string& program) {
+    zelvo::FolderFacts facts;
+    facts.dir = dir;
+    facts.program = program;
+    facts.programwritable = access(program.c_str(), W_OK) == 0;
+    facts.soundsbeside = isFolder(program + "/sounds");
+    facts.xdgdatahome = environment("XDG_DATA_HOME");
+    facts.home = homeFolder();
+    return facts;
+}
+
 int usage(const std::string& problem) {
     std::fprintf(stderr, "zelvo: %s\nusage: zelvo [--dir FOLDER]\n", problem.c_str());
     return 2;
-}
-
-// Makes the player's folder on the first start; false, with the reason, when it cannot be
-// had as a folder.
-bool playerFolder(const std::string& dir, std::string& problem) {
-    std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    if (std::filesystem::is_directory(dir, ec)) return true;
-    problem = "the folder for your games, " + dir + ", cannot be made" +
-              (ec ? ": " + ec.message() : ": a file of that name is in the way");
-    return false;
 }
 
 }  // namespace
@@ -55,16 +85,19 @@ int main(int argc, char** argv) {
             return usage("unknown argument " + arg);
         }
     }
-    std::string problem;
-    if (!dir.empty() && !playerFolder(dir, problem)) {
-        std::fprintf(stderr, "zelvo: %s\n", problem.c_str());
-        return 1;
-    }
     try {
         zelvo::SdlPlatform platform("Zelvo");
         const std::string program = programFolder();
-        zelvo::Zelvo z(platform, dir.empty() ? program : dir);
-        z.soundfolder = program;
+        zelvo::FolderChoice choice = zelvo::choosePlayerFolder(folderFacts(dir, program));
+        if (choice.problem.empty()) zelvo::makePlayerFolder(choice.folder, choice.problem);
+        if (!choice.problem.empty()) {
+            // Said and shown in the game's own window, so that a player who started the
+            // game from a menu hears why it ends.
+            platform.messageBox("Zelvo cannot start: " + choice.problem + ".");
+            return 1;
+        }
+        zelvo::Zelvo z(platform, choice.folder);
+        z.soundfolder = zelvo::chooseSoundFolder(program, ZELVO_DATA_FROM_BIN, isFolder);
         platform.setTitle(zelvo::windowtitle(z));
         try {
             zelvo::Form_Load(z);

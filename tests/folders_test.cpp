@@ -1,0 +1,88 @@
+// Where the desktop program keeps the player's files and finds its sounds.
+#include "app/folders.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace zelvo {
+namespace {
+
+TEST(PlayerFolder, ChosenByDirThenPortableThenXdgThenHome) {
+    struct Case {
+        const char* what;
+        std::string dir;
+        bool writable;
+        bool sounds;
+        std::optional<std::string> xdg;
+        std::optional<std::string> home;
+        std::string folder;
+    };
+    const std::optional<std::string> none;
+    const Case cases[] = {
+        {"--dir wins over a portable folder", "/games", true, true, "/x", "/h", "/games"},
+        {"--dir wins over an installed game", "/games", false, false, none, none, "/games"},
+        {"a build folder keeps its own files", "", true, true, "/x", "/h", "/opt/zelvo/"},
+        {"installed, not writable: XDG", "", false, true, "/x", "/h", "/x/zelvo"},
+        {"installed, no sounds beside it (run as root): XDG", "", true, false, "/x/", "/h",
+         "/x/zelvo"},
+        {"XDG unset: home", "", false, false, none, "/h", "/h/.local/share/zelvo"},
+        {"XDG empty: home", "", false, false, "", "/h/", "/h/.local/share/zelvo"},
+        {"XDG relative is ignored", "", false, false, "data", "/h", "/h/.local/share/zelvo"},
+        {"HOME unset, XDG set", "", false, false, "/x", none, "/x/zelvo"},
+    };
+    for (const Case& c : cases) {
+        FolderFacts facts{c.dir, "/opt/zelvo/", c.writable, c.sounds, c.xdg, c.home};
+        const FolderChoice choice = choosePlayerFolder(facts);
+        EXPECT_EQ(choice.folder, c.folder) << c.what;
+        EXPECT_EQ(choice.problem, "") << c.what;
+    }
+}
+
+TEST(PlayerFolder, NoHomeAndNoXdgIsAProblemNamingTheWayOut) {
+    for (const std::optional<std::string>& home : {std::optional<std::string>(), {""}}) {
+        FolderFacts facts{"", "/usr/bin/", false, false, std::nullopt, home};
+        const FolderChoice choice = choosePlayerFolder(facts);
+        EXPECT_EQ(choice.folder, "");
+        EXPECT_NE(choice.problem.find("--dir"), std::string::npos) << choice.problem;
+    }
+}
+
+TEST(SoundFolder, BesideTheProgramFirstThenInstalledThenTheProgram) {
+    const std::string installed = "../share/zelvo";
+    auto with = [](std::set<std::string> folders) {
+        return [folders](const std::string& path) { return folders.count(path) > 0; };
+    };
+    EXPECT_EQ(chooseSoundFolder("/b/", installed, with({"/b/sounds", "/b/../share/zelvo/sounds"})),
+              "/b/");
+    EXPECT_EQ(chooseSoundFolder("/usr/bin", installed, with({"/usr/bin/../share/zelvo/sounds"})),
+              "/usr/bin/../share/zelvo");
+    EXPECT_EQ(chooseSoundFolder("/b/", installed, with({})), "/b/");
+}
+
+TEST(PlayerFolder, MadeWithItsParentsOrRefusedWithTheReason) {
+    const std::filesystem::path root =
+        std::filesystem::path(testing::TempDir()) / "zelvo-folders-test";
+    std::filesystem::remove_all(root);
+    std::string problem;
+    const std::string nested = (root / "data" / "zelvo").string();
+    ASSERT_TRUE(makePlayerFolder(nested, problem)) << problem;
+    EXPECT_TRUE(std::filesystem::is_directory(nested));
+    EXPECT_TRUE(makePlayerFolder(nested, problem)) << "an existing folder is fine";
+
+    const std::string blocked = (root / "file").string();
+    std::ofstream(blocked) << "mine";
+    EXPECT_FALSE(makePlayerFolder(blocked, problem));
+    EXPECT_EQ(problem.rfind("the folder for your games, " + blocked + ", cannot be made: ", 0), 0u)
+        << problem;
+    std::ifstream kept(blocked);
+    std::string text;
+    kept >> text;
+    EXPECT_EQ(text, "mine") << "the file in the way is left alone";
+    std::filesystem::remove_all(root);
+}
+
+}  // namespace
+}  // namespace zelvo
