@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
+constexpr int kReaderPollMs = 100;
 
 std::tm localNow() {
     const std::time_t now = std::time(nullptr);
@@ -92,6 +93,10 @@ void SdlPlatform::processEvents(int timeoutMs) {
         if (events_) events_->onClose();
         return;
     }
+    screenReader_.pump();
+    // While the screen reader owes answers, an endless wait is cut into short ones, so
+    // that its answers are taken in and a message it never answers is given up in time.
+    if (timeoutMs < 0 && screenReader_.waiting() > 0) timeoutMs = kReaderPollMs;
     SDL_Event e;
     int got = timeoutMs < 0    ? SDL_WaitEvent(&e)
               : timeoutMs == 0 ? SDL_PollEvent(&e)
