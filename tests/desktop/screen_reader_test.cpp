@@ -101,8 +101,7 @@ public:
 
     // Starts a stand-in screen reader on this bus; null when it did not get its name.
     std::unique_ptr<Child> reader(const char* const service[2], bool silent = false) {
-        std::vector<std::string> args{ZELVO_FAKE_SCREEN_READER, service[0], service[1],
-                                      record()};
+        std::vector<std::string> args{ZELVO_FAKE_SCREEN_READER, service[0], service[1], record()};
         if (silent) args.emplace_back("silent");
         auto child = std::make_unique<Child>(args);
         if (child->line(5000) != "ready") return nullptr;

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-constexpr int kReaderPollMs = 100;
+constexpr int kPollMs = 100;
 
 std::tm localNow() {
     const std::time_t now = std::time(nullptr);
@@ -94,9 +94,12 @@ void SdlPlatform::processEvents(int timeoutMs) {
         return;
     }
     screenReader_.pump();
-    // While the screen reader owes answers, an endless wait is cut into short ones, so
-    // that its answers are taken in and a message it never answers is given up in time.
-    if (timeoutMs < 0 && screenReader_.waiting() > 0) timeoutMs = kReaderPollMs;
+    if (braille_) braille_->pump();
+    // While the screen reader owes answers or the braille display may send its panning
+    // keys, an endless wait is cut into short ones, so that the answers are taken in, a
+    // message never answered is given up in time, and panning follows the player's keys.
+    if (timeoutMs < 0 && (screenReader_.waiting() > 0 || (braille_ && braille_->listening())))
+        timeoutMs = kPollMs;
     SDL_Event e;
     int got = timeoutMs < 0    ? SDL_WaitEvent(&e)
               : timeoutMs == 0 ? SDL_PollEvent(&e)
