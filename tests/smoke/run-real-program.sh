@@ -609,7 +609,8 @@ check_large_white() {
         return
     fi
     shot=$game_dir/$(tr ' ' '-' <<<"$what").png
-    import -window "$win" "$shot" 2>/dev/null || true
+    # import waits without end on a window that has gone away.
+    timeout 10 import -window "$win" "$shot" 2>/dev/null || true
     bands=$(ink_bands "$shot" | tr '\n' ' ')
     large=$(awk -v lo="$LARGE_LINE_MIN_PX" -v hi="$LARGE_LINE_MAX_PX" \
         '{ for (i = 1; i <= NF; i++) if ($i >= lo && $i <= hi) n++ } END { print n + 0 }' <<<"$bands")
