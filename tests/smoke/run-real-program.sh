@@ -14,9 +14,13 @@
 # that speaks into an ALSA file sink: no user daemon, screen reader or sound card is touched.
 #
 # First run: Enter three times (New game, Setup, Begin game), Space to start the clock,
-# about four days, Space again, then SIGTERM. Second run: no sound device, so the game must
-# show why in its own window, in large letters, say it through speech-dispatcher and put it
-# in the title, and end cleanly once Enter closes the message.
+# about four days, Space again, then SIGTERM. Second run: the speech outputs. A menu item
+# reaches speech-dispatcher; Tab to the window title and to title and braille puts the next
+# item in the title (no BRLTTY runs, so braille stays silent); Tab to the screen reader,
+# with none on the session bus, brings the voice back with its message, which the window
+# shows in large white letters, and the preferences keep the voice. Third run: no sound
+# device, so the game must show why in its own window, in large letters, say it through
+# speech-dispatcher and put it in the title, and end cleanly once Enter closes the message.
 set -euo pipefail
 # Background jobs must stay in this shell's process group, or setsid would fork and the
 # pid kept for each game would be the wrong one.
@@ -30,6 +34,9 @@ readonly DAY_SLACK_MS=200   # sounds start on mixer-buffer boundaries, about 46 
 readonly DAYS_WINDOW_S=3.2  # Space to Space: four days fall due, three are required
 readonly LEVEL_TOLERANCE_DB=1.0
 readonly DAY_VOLUME_DB=-20  # tick and tock play at -2000 hundredths of a decibel
+readonly WELCOME_TEXT="Welcome to Zelvo, version 1.1, by Tarvik.  Main menu."
+readonly WINDOW_TITLE="Tarvik's Zelvo (v1.1)"
+readonly NO_READER_TEXT="Jaws does not seem to be responding, Sapi on."
 readonly NO_DEVICE_TEXT="Unable to start DirectSound. Check to see that your sound card is properly installed.  Try running checkup.exe from your game folder.  For some people, this can correct this issue."
 # The window's letters: 28 points at 96 dpi make lines of ink 25 to 40 pixels high, where
 # a small bitmap font makes lines of 10 to 15.
@@ -124,14 +131,14 @@ EOF
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 
     local status=0
-    timeout -k 5 45 xvfb-run -a -s "-screen 0 1024x768x24" \
+    timeout -k 5 180 xvfb-run -a -s "-screen 0 1024x768x24" \
         "$SELF" --under-x "$work" "$(readlink -f "$sounds")" &
     xvfb_pid=$!
     wait "$xvfb_pid" || status=$?
     xvfb_pid=
 
     if [ "$status" -ne 0 ]; then
-        [ "$status" -eq 124 ] && echo "FAIL the checks did not finish within 45 s"
+        [ "$status" -eq 124 ] && echo "FAIL the checks did not finish within 180 s"
         # Each run's folder, less the copies of the program and its sounds.
         local keep shot
         mkdir -p "$evidence" || die "cannot make $evidence to keep the evidence in"
@@ -180,9 +187,11 @@ start_game() {
     local name=$1
     shift
     game_dir=$work/$name
-    rm -rf "$game_dir"
-    mkdir "$game_dir"
-    mkdir -m 700 "$game_dir/run"
+    if [ "${keep_game_dir:-}" != "$game_dir" ]; then
+        rm -rf "$game_dir"
+        mkdir "$game_dir"
+        mkdir -m 700 "$game_dir/run"
+    fi
     game_log=$game_dir/output.log
     env XDG_RUNTIME_DIR="$game_dir/run" "$@" \
         setsid "$work/program/zelvo" --dir "$game_dir" >"$game_log" 2>&1 </dev/null &
@@ -444,7 +453,7 @@ days_attempt() {
     if have_speech_dispatcher; then
         # A speech-dispatcher still starting after half a second leaves the welcome to
         # espeak-ng, and takes over once it answers.
-        if await_spoken "Welcome to Zelvo, version 1.1, by Tarvik.  Main menu." 1500; then
+        if await_spoken "$WELCOME_TEXT" 1500; then
             ok "voice: speech-dispatcher received the welcome"
         elif grep -qF "espeak-ng speaks until it does" "$game_log"; then
             local waited=0
@@ -584,12 +593,157 @@ await_title() {
     return 1
 }
 
-# The second run: no sound device. The game shows why in its own window and says it, and
+# Sends KEY to the window WIN, and gives the game a moment to take it.
+press() {
+    xdotool key --window "$1" "$2" || fail "xdotool could not send $2"
+    sleep 0.3
+}
+
+# Checks that the window WIN shows its last message in large white letters on black: at
+# least LINES bands of ink of a large line's height, the brightest ink white and none of
+# it coloured.
+check_large_white() {
+    local win=$1 lines=$2 what=$3 shot bands large convert colour
+    if ! convert=$(image_convert) || ! command -v import >/dev/null; then
+        skip "$what: ImageMagick is not installed, the window is not looked at"
+        return
+    fi
+    shot=$game_dir/$(tr ' ' '-' <<<"$what").png
+    # import waits without end on a window that has gone away.
+    timeout 10 import -window "$win" "$shot" 2>/dev/null || true
+    bands=$(ink_bands "$shot" | tr '\n' ' ')
+    large=$(awk -v lo="$LARGE_LINE_MIN_PX" -v hi="$LARGE_LINE_MAX_PX" \
+        '{ for (i = 1; i <= NF; i++) if ($i >= lo && $i <= hi) n++ } END { print n + 0 }' <<<"$bands")
+    # The brightest red, green and blue, and the strongest colour of any pixel (0 to 1).
+    colour=$("$convert" "$shot" -format '%[fx:maxima.r] %[fx:maxima.g] %[fx:maxima.b] ' info: \
+        2>/dev/null || true)
+    colour+=$("$convert" "$shot" -colorspace HSL -channel G -separate -format '%[fx:maxima]' \
+        info: 2>/dev/null || true)
+    if [ "$large" -lt "$lines" ]; then
+        fail "$what: the window shows ${large} lines of large letters (rows of ink: ${bands:-none}); its text needs $lines or more"
+    elif ! awk '{ exit !(NF == 4 && $1 >= 0.9 && $2 >= 0.9 && $3 >= 0.9 && $4 <= 0.1) }' <<<"$colour"; then
+        fail "$what: the letters are not white on black (brightest red, green, blue and strongest colour: ${colour:-unknown})"
+    else
+        ok "$what: drawn in $large lines of large white letters (ink ${bands% }px high)"
+    fi
+}
+
+# The second run: the speech outputs, switched with Tab as a player would.
+run_outputs() {
+    echo "-- the speech outputs"
+    # This run is about where each message goes, not about how the game bridges a slow
+    # start of speech-dispatcher (the first run checks that), so speech-dispatcher is
+    # started first, where the game will look for it, and waited for.
+    game_dir=$work/outputs
+    rm -rf "$game_dir"
+    mkdir "$game_dir"
+    mkdir -m 700 "$game_dir/run"
+    if have_speech_dispatcher; then
+        local started log=$game_dir/run/speech-dispatcher/log/speech-dispatcher.log
+        # The socket named in full, as the game's own spawn names it, so that the clean-up
+        # knows the daemon by its command line.
+        XDG_RUNTIME_DIR="$game_dir/run" setsid speech-dispatcher --spawn \
+            --socket-path "$game_dir/run/speech-dispatcher/speechd.sock" \
+            >"$game_dir/speechd-start.log" 2>&1 </dev/null || true
+        started=$(now_ms)
+        until grep -qF "waiting for clients" "$log" 2>/dev/null || (($(now_ms) - started > 30000)); do
+            sleep 0.1
+        done
+        grep -qF "waiting for clients" "$log" 2>/dev/null ||
+            fail "voice: speech-dispatcher was not ready 30 s after it was started"
+    fi
+    keep_game_dir=$game_dir
+    start_game outputs SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/outputs/audio.raw"
+    keep_game_dir=
+    local win i=0
+    if ! win=$(find_main_window 15000); then
+        fail "no game window appeared within 15 s"
+        show_game_output
+        return
+    fi
+    # Keys go to the window that stays, once the sound device is open.
+    while [ "$(file_size "$game_dir/audio.raw")" -eq 0 ] && ((i++ < 50)); do sleep 0.1; done
+    if ! win=$(find_main_window 5000); then
+        fail "the game's window went away"
+        show_game_output
+        return
+    fi
+
+    # Output 0, the voice: the welcome, then the first item of the Main menu.
+    if have_speech_dispatcher; then
+        if await_spoken "$WELCOME_TEXT" 8000; then
+            ok "voice: speech-dispatcher received the welcome"
+        else
+            fail "voice: speech-dispatcher never received the welcome"
+            show_game_output
+        fi
+    fi
+    press "$win" Down
+    if ! have_speech_dispatcher; then
+        skip "voice: speech-dispatcher is not installed"
+    elif await_spoken "New game" 8000; then
+        ok "voice: speech-dispatcher received the menu item \"New game\""
+    else
+        fail "voice: speech-dispatcher never received the menu item \"New game\""
+    fi
+
+    # Outputs 1 and 2 put each message in the title; output 2 writes to a braille display
+    # too, which is quietly absent here.
+    local output item
+    for output in "1 About the game" "2 Load game"; do
+        item=${output#* }
+        press "$win" Tab
+        press "$win" Down
+        if await_title "$win" "$item" 3000; then
+            ok "title: with output ${output%% *} the next item, \"$item\", is the window title"
+        else
+            fail "title: with output ${output%% *} the title is \"$(xdotool getwindowname "$win" 2>/dev/null || true)\", not \"$item\""
+            show_game_output
+        fi
+    done
+
+    # Output 3 with no screen reader on the session bus: the voice comes back and says so.
+    press "$win" Tab
+    if await_title "$win" "$WINDOW_TITLE" 3000; then
+        ok "title: with no screen reader the title is the game's own again"
+    else
+        fail "title: after Tab to the screen reader the title is \"$(xdotool getwindowname "$win" 2>/dev/null || true)\""
+    fi
+    if ! have_speech_dispatcher; then
+        skip "voice: speech-dispatcher is not installed"
+    elif await_spoken "$NO_READER_TEXT" 8000; then
+        ok "voice: speech-dispatcher received \"$NO_READER_TEXT\""
+    else
+        fail "voice: speech-dispatcher never received \"$NO_READER_TEXT\""
+    fi
+    local chosen
+    chosen=$(head -n 1 "$game_dir/progress.ini" 2>/dev/null | tr -d ' \r' || true)
+    if [ "$chosen" = 0 ]; then
+        ok "preferences: progress.ini keeps output 0, the voice"
+    else
+        fail "preferences: progress.ini holds output \"$chosen\", not 0"
+    fi
+    # "Jaws does not seem to be responding, Sapi" and "on.", whose letters are short.
+    check_large_white "$win" 1 "last message"
+
+    kill -TERM "$game_pid" 2>/dev/null || true
+    if await_exit 5 && [ "$game_status" -eq 0 ]; then
+        ok "exit: SIGTERM ended the game with status 0"
+    else
+        fail "exit: the game did not end with status 0 after SIGTERM"
+        show_game_output
+    fi
+    stop_game
+    stop_speech_daemon "$game_dir/run"
+    check_files
+}
+
+# The third run: no sound device. The game shows why in its own window and says it, and
 # ends once Enter closes the message.
 run_no_device() {
     echo "-- no sound device"
     start_game no-device SDL_AUDIODRIVER=no-such-driver
-    local win bands large
+    local win
     if ! win=$(find_main_window 15000); then
         fail "no game window appeared within 15 s"
         show_game_output
@@ -611,19 +765,7 @@ run_no_device() {
         skip "message: speech-dispatcher is not installed"
     fi
 
-    if ! image_convert >/dev/null || ! command -v import >/dev/null; then
-        skip "message: ImageMagick is not installed, the window is not looked at"
-    else
-        import -window "$win" "$game_dir/message.png" 2>/dev/null || true
-        bands=$(ink_bands "$game_dir/message.png" | tr '\n' ' ')
-        large=$(awk -v lo="$LARGE_LINE_MIN_PX" -v hi="$LARGE_LINE_MAX_PX" \
-            '{ for (i = 1; i <= NF; i++) if ($i >= lo && $i <= hi) n++ } END { print n + 0 }' <<<"$bands")
-        if [ "$large" -ge 3 ]; then
-            ok "message: drawn in the window in $large lines of large letters (ink ${bands% }px high)"
-        else
-            fail "message: the window shows ${large} lines of large letters (rows of ink: ${bands:-none}); its text needs 3 or more"
-        fi
-    fi
+    check_large_white "$win" 3 "message"
 
     xdotool key --window "$win" Return || fail "xdotool could not send Return to the game"
     if await_exit 5; then
@@ -652,6 +794,7 @@ inner() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
     run_days
+    run_outputs
     run_no_device
     [ "$failures" -eq 0 ]
 }

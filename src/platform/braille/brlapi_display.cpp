@@ -3,8 +3,12 @@
 
 #include <brlapi.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <optional>
 
+#include "platform/braille/segments.h"
 #include "platform/speechd/utf8.h"
 
 namespace zelvo {
@@ -21,6 +25,34 @@ int utf8Characters(const std::string& text) {
     for (unsigned char c : text)
         if ((c & 0xC0u) != 0x80u && n < INT_MAX) ++n;
     return n;
+}
+
+// The display's keys that move through a long message: the ones BRLTTY itself pans its
+// window with.
+constexpr brlapi_keyCode_t kPanKeys[] = {
+    BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINLT,
+    BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINRT,
+    BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINLTSKIP,
+    BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINRTSKIP,
+    BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_TOP,
+    BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_BOT,
+};
+
+std::optional<BraillePan> panOf(brlapi_keyCode_t code) {
+    switch (code & (BRLAPI_KEY_TYPE_MASK | BRLAPI_KEY_CODE_MASK)) {
+    case BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINLT:
+    case BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINLTSKIP:
+        return BraillePan::Back;
+    case BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINRT:
+    case BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_FWINRTSKIP:
+        return BraillePan::Forward;
+    case BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_TOP:
+        return BraillePan::First;
+    case BRLAPI_KEY_TYPE_CMD | BRLAPI_KEY_CMD_BOT:
+        return BraillePan::Last;
+    default:
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -49,29 +81,68 @@ bool BrailleDisplay::connect() {
         return false;
     }
     connected_ = true;
+    unsigned int x = 0, y = 0;
+    if (brlapi__getDisplaySize(h, &x, &y) >= 0 && x > 0)
+        cells_ = static_cast<int>(std::min<unsigned long>(1UL * x * std::max(y, 1u), INT_MAX));
+    // Every key goes back to BRLTTY but the panning ones, which only this window needs.
+    panning_ = cells_ > 0 && brlapi__ignoreKeys(h, brlapi_rangeType_all, nullptr, 0) >= 0 &&
+               brlapi__acceptKeys(h, brlapi_rangeType_key, kPanKeys,
+                                  sizeof kPanKeys / sizeof kPanKeys[0]) >= 0;
     return true;
 }
 
 void BrailleDisplay::write(const std::string& text) {
     if (!connected_ && (tried_ || !connect())) return;
-    auto* h = reinterpret_cast<brlapi_handle_t*>(handle_.get());
     // Written as UTF-8 explicitly: brlapi_writeText would go by the locale, which this
     // program never sets.
-    std::string utf8 = asUtf8(text);
-    if (utf8.empty()) utf8.push_back(' ');
+    const std::string utf8 = asUtf8(text);
+    if (!panning_) {
+        show(utf8);  // the start, as much as the display holds
+        return;
+    }
+    pieces_ = braillesegments(utf8, cells_);
+    shown_ = 0;
+    show(pieces_.front());
+}
+
+void BrailleDisplay::show(const std::string& utf8) {
+    if (!connected_) return;
+    auto* h = reinterpret_cast<brlapi_handle_t*>(handle_.get());
+    const std::string cells = utf8.empty() ? std::string(" ") : utf8;
     brlapi_writeArguments_t args = BRLAPI_WRITEARGUMENTS_INITIALIZER;
     args.regionBegin = 1;
-    args.regionSize = -utf8Characters(utf8);  // negative: pad or cut to the display's width
-    args.text = utf8.c_str();
+    args.regionSize = -utf8Characters(cells);  // negative: pad or cut to the display's width
+    args.text = cells.c_str();
     args.textSize = -1;
     args.cursor = BRLAPI_CURSOR_OFF;
     args.charset = "UTF-8";
     if (brlapi__write(h, &args) < 0) close();
 }
 
+void BrailleDisplay::pump() {
+    if (!listening()) return;
+    auto* h = reinterpret_cast<brlapi_handle_t*>(handle_.get());
+    brlapi_keyCode_t code = 0;
+    int shown = shown_;
+    int r = 0;
+    while ((r = brlapi__readKey(h, 0, &code)) > 0)
+        if (const auto pan = panOf(code))
+            shown = braillepan(shown, static_cast<int>(pieces_.size()), *pan);
+    if (r < 0 && !(brlapi_errno == BRLAPI_ERROR_LIBCERR && brlapi_libcerrno == EINTR)) {
+        close();
+        return;
+    }
+    if (shown != shown_ && !pieces_.empty()) {
+        shown_ = shown;
+        show(pieces_[static_cast<std::size_t>(shown_)]);
+    }
+}
+
 void BrailleDisplay::close() {
     if (!connected_) return;
     connected_ = false;
+    panning_ = false;
+    pieces_.clear();
     auto* h = reinterpret_cast<brlapi_handle_t*>(handle_.get());
     brlapi__leaveTtyMode(h);
     brlapi__closeConnection(h);

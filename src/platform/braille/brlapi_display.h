@@ -3,11 +3,17 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zelvo {
 
 // Connects on first use. Without a BRLTTY daemon there is no display and every write
 // quietly does nothing: most players have none, and that is not a fault.
+//
+// A message longer than the display is shown a piece at a time: the display's own keys
+// for panning left and right (and to the first and last piece) step through it, read by
+// pump() without waiting. Every other key stays with BRLTTY. When BrlAPI will not hand
+// those keys over, the display shows the message's start.
 class BrailleDisplay {
 public:
     // `windowId` is the X11 window the text belongs to, so BRLTTY shows it while that
@@ -18,15 +24,25 @@ public:
     BrailleDisplay& operator=(const BrailleDisplay&) = delete;
 
     void write(const std::string& text);
+    // Takes the panning keys pressed since the last call and shows the piece they ask for.
+    void pump();
+    // Whether panning keys may come: a display is connected and hands them over.
+    bool listening() const { return connected_ && panning_; }
+    bool connected() const { return connected_; }
     void close();
 
 private:
     bool connect();
+    void show(const std::string& utf8);
 
     long windowId_;
     std::unique_ptr<unsigned char[]> handle_;  // brlapi_handle_t, of a size only known at run time
     bool connected_ = false;
     bool tried_ = false;
+    bool panning_ = false;
+    int cells_ = 0;
+    std::vector<std::string> pieces_;  // the message being shown, in pieces
+    int shown_ = 0;
 };
 
 }  // namespace zelvo

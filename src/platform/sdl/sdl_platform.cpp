@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
+constexpr int kPollMs = 100;
 
 std::tm localNow() {
     const std::time_t now = std::time(nullptr);
@@ -92,6 +93,13 @@ void SdlPlatform::processEvents(int timeoutMs) {
         if (events_) events_->onClose();
         return;
     }
+    screenReader_.pump();
+    if (braille_) braille_->pump();
+    // While the screen reader owes answers or the braille display may send its panning
+    // keys, an endless wait is cut into short ones, so that the answers are taken in, a
+    // message never answered is given up in time, and panning follows the player's keys.
+    if (timeoutMs < 0 && (screenReader_.waiting() > 0 || (braille_ && braille_->listening())))
+        timeoutMs = kPollMs;
     SDL_Event e;
     int got = timeoutMs < 0    ? SDL_WaitEvent(&e)
               : timeoutMs == 0 ? SDL_PollEvent(&e)
