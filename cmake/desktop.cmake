@@ -22,4 +22,4 @@ target_link_libraries(zelvo_desktop_platform
   PRIVATE PkgConfig::SPEECHD PkgConfig::ESPEAK_NG ${BRLAPI_LIBRARY} Threads::Threads)
 
 add_executable(zelvo src/app/zelvo.cpp)
-target_link_libraries(zelvo PRIVATE zelvo_core zelvo_desktop_platform)
+target_link_libraries(zelvo PRIVATE zelvo_recording zelvo_desktop_platform)

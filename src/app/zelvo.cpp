@@ -10,6 +10,8 @@
 #include <string>
 #include <system_error>
 
+#include "app/recorder.h"
+#include "app/recordings.h"
 #include "game/startup.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -26,7 +28,8 @@ std::string programFolder() {
 }
 
 int usage(const std::string& problem) {
-    std::fprintf(stderr, "zelvo: %s\nusage: zelvo [--dir FOLDER]\n", problem.c_str());
+    std::fprintf(stderr, "zelvo: %s\nusage: zelvo [--dir FOLDER] [--record FILE]\n",
+                 problem.c_str());
     return 2;
 }
 
@@ -45,12 +48,17 @@ bool playerFolder(const std::string& dir, std::string& problem) {
 
 int main(int argc, char** argv) {
     std::string dir;
+    std::string record;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--dir" && i + 1 < argc && argv[i + 1][0] != '\0') {
             dir = argv[++i];
         } else if (arg == "--dir") {
             return usage("--dir needs a folder");
+        } else if (arg == "--record" && i + 1 < argc && argv[i + 1][0] != '\0') {
+            record = argv[++i];
+        } else if (arg == "--record") {
+            return usage("--record needs a file");
         } else {
             return usage("unknown argument " + arg);
         }
@@ -62,12 +70,16 @@ int main(int argc, char** argv) {
     }
     try {
         zelvo::SdlPlatform platform("Zelvo");
+        // Every session is kept from its first event, so that turning recording on later
+        // still gives a recording that replays from the start.
+        zelvo::SessionRecorder recorder(platform);
         const std::string program = programFolder();
-        zelvo::Zelvo z(platform, dir.empty() ? program : dir);
+        zelvo::Zelvo z(recorder, dir.empty() ? program : dir);
         z.soundfolder = program;
         platform.setTitle(zelvo::windowtitle(z));
         try {
             zelvo::Form_Load(z);
+            zelvo::keeprecording(z, recorder, record);
             for (;;) platform.processEvents(-1);
         } catch (const zelvo::ProgramEnded&) {
         }
