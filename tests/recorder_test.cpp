@@ -82,9 +82,9 @@ TEST(Recording, KeysAreWrittenAsTheRunnerReadsThem) {
         int code, state;
         const char* command;
     } keys[] = {
-        {13, 0, "Enter"},       {13, 1, "Shift+Enter"},     {187, 2, "Ctrl+Plus"},
+        {13, 0, "Enter"},          {13, 1, "Shift+Enter"},      {187, 2, "Ctrl+Plus"},
         {40, 5, "Shift+Alt+Down"}, {90, 7, "Shift+Ctrl+Alt+Z"}, {48, 0, "0"},
-        {221, 0, "RightBracket"}, {16, 1, "key 16 1"},       {123, 0, "key 123 0"},
+        {221, 0, "RightBracket"},  {16, 1, "key 16 1"},         {123, 0, "key 123 0"},
         {65, 8, "key 65 8"},
     };
     for (const auto& k : keys) {
@@ -111,7 +111,8 @@ TEST(Recording, TheFirstLineNamesTheSeedAndYear) {
 }
 
 // Every transcript's session, played with the recorder in place, leaves a recording that
-// replays to exactly what the session printed, and its "# say:" lines are what was said.
+// replays to exactly what the session printed, and its comments tell what was said and
+// put in the title.
 TEST(Recording, ARecordedSessionReplaysByteForByte) {
     int cases = 0;
     for (const auto& entry : fs::directory_iterator(transcripts())) {
@@ -123,7 +124,10 @@ TEST(Recording, ARecordedSessionReplaysByteForByte) {
         game.run(readfile(script));
         const std::string heard = game.out.str();
         EXPECT_EQ(replay(game.recorder.text(), start), heard) << name;
-        EXPECT_EQ(lineswith(game.recorder.text(), "# say: "), lineswith(heard, "say: ")) << name;
+        for (const char* kind : {"say: ", "title: ", "message: "})
+            EXPECT_EQ(lineswith(game.recorder.text(), std::string("# ") + kind),
+                      lineswith(heard, kind))
+                << name << ", " << kind;
         ++cases;
     }
     EXPECT_GT(cases, 10);
@@ -219,8 +223,9 @@ TEST(Recording, ARecordingsFolderThatCannotBeMadeIsTold) {
     game.run("key 123 0\n");
     EXPECT_FALSE(game.recorder.writing());
     const std::string said = lineswith(game.out.str(), "say: ").back();
-    EXPECT_EQ(said.rfind("The recording could not be written to " + game.folder.file("recordings/"), 0),
-              0u)
+    EXPECT_EQ(
+        said.rfind("The recording could not be written to " + game.folder.file("recordings/"), 0),
+        0u)
         << said;
 }
 

@@ -31,7 +31,7 @@ std::string answerline(const std::string& typed) {
 SessionRecorder::SessionRecorder(Platform& inner)
     : inner_(inner), start_{inner.secondsSinceMidnight(), inner.currentYear()} {
     append(recordingheader(start_));
-    append("# Replay: zelvo-headless THIS-FILE.  \"# say:\" lines are what the player heard.");
+    append("# Replay: zelvo-headless THIS-FILE.  Comments tell what the player was told.");
     answersend_ = text_.size();
 }
 
@@ -160,9 +160,29 @@ std::string SessionRecorder::inputBox(const std::string& prompt, const std::stri
     return answer;
 }
 
+void SessionRecorder::told(const char* how, const std::string& text) {
+    if (!inbox_) append(std::string("# ") + how + ": " + oneline(text));
+}
+
 void SessionRecorder::speak(const std::string& text) {
-    if (!inbox_) append("# say: " + oneline(text));
+    told("say", text);
     inner_.speak(text);
+}
+
+void SessionRecorder::setTitle(const std::string& text) {
+    told("title", text);
+    inner_.setTitle(text);
+}
+
+void SessionRecorder::messageBox(const std::string& text) {
+    told("message", text);
+    inner_.messageBox(text);
+}
+
+// The runner has no screen reader, so a replay gives these texts to the voice instead.
+void SessionRecorder::screenReaderSay(const std::string& text) {
+    told("screen reader", text);
+    inner_.screenReaderSay(text);
 }
 
 }  // namespace zelvo

@@ -47,12 +47,12 @@ public:
     int windowWidth() override { return inner_.windowWidth(); }
     void drawLines(const std::vector<std::string>& lines) override { inner_.drawLines(lines); }
     std::string title() override { return inner_.title(); }
-    void setTitle(const std::string& text) override { inner_.setTitle(text); }
+    void setTitle(const std::string& text) override;
     void processEvents(int timeoutMs) override { inner_.processEvents(timeoutMs); }
     long long nowMs() override { return inner_.nowMs(); }
     std::string inputBox(const std::string& prompt, const std::string& title,
                          const TextEcho& echo) override;
-    void messageBox(const std::string& text) override { inner_.messageBox(text); }
+    void messageBox(const std::string& text) override;
     void endProgram() override { inner_.endProgram(); }
 
     void startDayTimer(int periodMs) override { inner_.startDayTimer(periodMs); }
@@ -66,7 +66,7 @@ public:
     void setVoiceRate(int rate) override { inner_.setVoiceRate(rate); }
     void speak(const std::string& text) override;
     bool openScreenReader() override { return inner_.openScreenReader(); }
-    void screenReaderSay(const std::string& text) override { inner_.screenReaderSay(text); }
+    void screenReaderSay(const std::string& text) override;
     void brailleWrite(const std::string& text) override { inner_.brailleWrite(text); }
 
     void addLogLine(const std::string& text) override { inner_.addLogLine(text); }
@@ -92,6 +92,8 @@ private:
     void beginevent(const std::string& line);
     void finishevent();
     void append(const std::string& line);
+    // What the player was told, as a comment; not what the box echoes while typing.
+    void told(const char* how, const std::string& text);
     // Writes the text from `offset` on over what the file holds from there.
     void flushfrom(std::size_t offset);
     void fail(const std::string& why);
