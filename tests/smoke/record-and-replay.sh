@@ -8,8 +8,8 @@
 # correction, the global keys, Tab through every speech output, three days of play, quitting
 # with Shift+Enter, Exit), its sound goes to SDL's disk driver and its voice to a private
 # speech-dispatcher whose log keeps every text it receives. The recording must then replay
-# in zelvo-headless, in a fresh folder, to exactly the texts the game handed to its voice,
-# and the texts the replay says at the chosen moments must be the ones speech-dispatcher
+# in zelvo-headless, in a fresh folder, to exactly the texts the game handed to its voice
+# and its window title, and the texts the replay says at the chosen moments must be the ones speech-dispatcher
 # received from the real game. On failure the session and logs are kept in EVIDENCE_FOLDER.
 set -euo pipefail
 set +m
@@ -247,10 +247,10 @@ inner() {
         fail "zelvo-headless could not replay the recording: $(cat "$work/replay-errors.txt")"
         return 1
     fi
-    grep '^# say: ' "$session" | sed 's/^# //' >"$work/heard.txt" || true
-    grep '^say: ' "$work/replay.txt" >"$work/replayed.txt" || true
+    grep -E '^# (say|title|message): ' "$session" | sed 's/^# //' >"$work/heard.txt" || true
+    grep -E '^(say|title|message): ' "$work/replay.txt" >"$work/replayed.txt" || true
     if cmp -s "$work/heard.txt" "$work/replayed.txt"; then
-        ok "the replay says the $(wc -l <"$work/heard.txt") texts the player heard, in order"
+        ok "the replay tells the $(wc -l <"$work/heard.txt") texts the player was told, in order"
     else
         fail "the replay says other texts than the player heard:"
         diff "$work/heard.txt" "$work/replayed.txt" | head -n 20 | sed 's/^/     /'
