@@ -25,4 +25,4 @@ target_link_libraries(zelvo_desktop_platform
     Threads::Threads)
 
 add_executable(zelvo src/app/zelvo.cpp)
-target_link_libraries(zelvo PRIVATE zelvo_core zelvo_folders zelvo_desktop_platform)
+target_link_libraries(zelvo PRIVATE zelvo_recording zelvo_folders zelvo_desktop_platform)

@@ -26,11 +26,12 @@ TEST(Progress, WritesEveryChoiceAndReadsItBack) {
     s.itemlist[1] = {"Default", 63, 1};
     s.itemlist[2] = {"items4.txt", 12, 0};
     s.store[5].ownername = "";
+    s.ui.recordsessions = 1;
     saveprogress(game.z);
     EXPECT_EQ(game.folder.read("progress.ini"),
               " 2 \r\n 7 \r\nAnn\r\nAnn's, Corner\r\n 3 \r\n 2 \r\nDefault\r\n 1 \r\n"
               "items4.txt\r\n 0 \r\nDorrin\r\nKai Mart\r\nDezerudi\r\nNeptco\r\nVavudez\r\n"
-              "Monkey Barn\r\n\r\nWhite Divils\r\n");
+              "Monkey Barn\r\n\r\nWhite Divils\r\n 1 \r\n");
 
     StartedGame reread(false);
     std::filesystem::copy_file(game.folder.file("progress.ini"),
@@ -49,6 +50,7 @@ TEST(Progress, WritesEveryChoiceAndReadsItBack) {
     EXPECT_EQ(r.itemlist[1].size, 0);  // sizes are not kept in the file
     EXPECT_EQ(r.store[5].ownername, "");
     EXPECT_EQ(r.store[5].storename, "White Divils");
+    EXPECT_EQ(r.ui.recordsessions, 1);
 }
 
 TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
@@ -83,6 +85,28 @@ TEST(Progress, ShortAndDamagedFilesKeepTheDefaults) {
         if (c.lists == 1) {
             EXPECT_EQ(s.itemlist[1].name, "items1.txt");
         }
+    }
+}
+
+// The recording setting came after the older layout's last line: files without it, or
+// with a line that is not 0 or 1, leave it off.
+TEST(Progress, TheRecordingSettingFollowsTheOpponentsAndOlderFilesLackIt) {
+    const std::string older =
+        " 0 \r\n 2 \r\nAnn\r\nShop\r\n 1 \r\n 0 \r\nA\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\nH\r\n";
+    const struct {
+        std::string text;
+        int record;
+    } cases[] = {
+        {older, 0},
+        {older + " 1 \r\n", 1},
+        {older + " 7 \r\n", 0},
+        {older.substr(0, older.size() - 6) + " 1 \r\n", 0},  // the last opponent half there
+    };
+    for (const auto& c : cases) {
+        StartedGame game(false);
+        game.folder.write("progress.ini", c.text);
+        readprogress(game.z);
+        EXPECT_EQ(game.z.s.ui.recordsessions, c.record) << c.text;
     }
 }
 

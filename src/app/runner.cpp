@@ -1,10 +1,10 @@
 // The script runner: keys, raw key codes, clock firings, whole days and queued answers.
 #include "app/runner.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
+#include <optional>
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "core/zelvo.h"
@@ -14,46 +14,6 @@
 namespace zelvo {
 
 namespace {
-
-struct KeyName {
-    const char* name;
-    int code;
-};
-
-constexpr KeyName kKeyNames[] = {
-    {"Backspace", 8},    {"Tab", 9},           {"Enter", 13},        {"Escape", 27},
-    {"Space", 32},       {"PageUp", 33},       {"PageDown", 34},     {"Left", 37},
-    {"Up", 38},          {"Right", 39},        {"Down", 40},         {"Delete", 46},
-    {"KeypadPlus", 107}, {"KeypadMinus", 109}, {"Plus", 187},        {"Comma", 188},
-    {"Minus", 189},      {"Period", 190},      {"LeftBracket", 219}, {"RightBracket", 221},
-};
-
-bool samename(const std::string& a, const char* b) {
-    std::string other = b;
-    return std::equal(a.begin(), a.end(), other.begin(), other.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-std::optional<int> keycode(const std::string& name) {
-    if (name.size() == 1) {
-        unsigned char c = static_cast<unsigned char>(name[0]);
-        if (std::isdigit(c)) return c;
-        if (std::isalpha(c)) return std::toupper(c);
-        return std::nullopt;
-    }
-    for (const auto& key : kKeyNames)
-        if (samename(name, key.name)) return key.code;
-    return std::nullopt;
-}
-
-std::optional<int> modifier(const std::string& name) {
-    if (samename(name, "Shift")) return 1;
-    if (samename(name, "Ctrl")) return 2;
-    if (samename(name, "Alt")) return 4;
-    return std::nullopt;
-}
 
 std::string trim(const std::string& text) {
     auto first = text.find_first_not_of(" \t");
@@ -157,29 +117,11 @@ private:
 
 }  // namespace
 
-std::optional<ScriptKey> parsekey(const std::string& text) {
-    ScriptKey key;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t plus = text.find('+', start);
-        std::string part = text.substr(start, plus == std::string::npos ? plus : plus - start);
-        if (plus == std::string::npos) {
-            auto code = keycode(part);
-            if (!code) return std::nullopt;
-            key.code = *code;
-            return key;
-        }
-        auto bit = modifier(part);
-        if (!bit) return std::nullopt;
-        key.state |= *bit;
-        start = plus + 1;
-    }
-}
-
-int runscript(Zelvo& z, HeadlessPlatform& platform, std::istream& script, std::ostream& errors) {
+int runscript(Zelvo& z, HeadlessPlatform& platform, std::istream& script, std::ostream& errors,
+              int firstline) {
     Runner runner(z, platform);
     std::string raw;
-    for (int number = 1; !platform.ended() && std::getline(script, raw); ++number) {
+    for (int number = firstline; !platform.ended() && std::getline(script, raw); ++number) {
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         // An answer keeps its text exactly, leading blanks included.
         if (raw == "answer" || raw.rfind("answer ", 0) == 0) {

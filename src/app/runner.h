@@ -2,25 +2,19 @@
 #pragma once
 
 #include <istream>
-#include <optional>
 #include <ostream>
-#include <string>
+
+#include "app/scriptformat.h"
 
 namespace zelvo {
 
 struct Zelvo;
 class HeadlessPlatform;
 
-// A key written as the scripts write it ("Shift+Enter", "Down", "7"): its code and
-// modifier state, or nothing for a name the runner does not know.
-struct ScriptKey {
-    int code = 0;
-    int state = 0;
-};
-std::optional<ScriptKey> parsekey(const std::string& text);
-
 // Runs the commands of `script` against a started game. Returns the exit status: 0, or 2
-// after an unknown command (named on `errors` with its line number).
-int runscript(Zelvo& z, HeadlessPlatform& platform, std::istream& script, std::ostream& errors);
+// after an unknown command (named on `errors` with its line number, counted from
+// `firstline` for a script whose opening lines were read already).
+int runscript(Zelvo& z, HeadlessPlatform& platform, std::istream& script, std::ostream& errors,
+              int firstline = 1);
 
 }  // namespace zelvo

@@ -15,6 +15,8 @@
 #include <system_error>
 
 #include "app/folders.h"
+#include "app/recorder.h"
+#include "app/recordings.h"
 #include "game/startup.h"
 #include "platform/sdl/sdl_platform.h"
 
@@ -67,7 +69,8 @@ zelvo::FolderFacts folderFacts(const std::string& dir, const std::string& progra
 }
 
 int usage(const std::string& problem) {
-    std::fprintf(stderr, "zelvo: %s\nusage: zelvo [--dir FOLDER]\n", problem.c_str());
+    std::fprintf(stderr, "zelvo: %s\nusage: zelvo [--dir FOLDER] [--record FILE]\n",
+                 problem.c_str());
     return 2;
 }
 
@@ -75,18 +78,26 @@ int usage(const std::string& problem) {
 
 int main(int argc, char** argv) {
     std::string dir;
+    std::string record;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--dir" && i + 1 < argc && argv[i + 1][0] != '\0') {
             dir = argv[++i];
         } else if (arg == "--dir") {
             return usage("--dir needs a folder");
+        } else if (arg == "--record" && i + 1 < argc && argv[i + 1][0] != '\0') {
+            record = argv[++i];
+        } else if (arg == "--record") {
+            return usage("--record needs a file");
         } else {
             return usage("unknown argument " + arg);
         }
     }
     try {
         zelvo::SdlPlatform platform("Zelvo");
+        // Every session is kept from its first event, so that turning recording on later
+        // still gives a recording that replays from the start.
+        zelvo::SessionRecorder recorder(platform);
         const std::string program = programFolder();
         zelvo::FolderChoice choice = zelvo::choosePlayerFolder(folderFacts(dir, program));
         if (choice.problem.empty()) zelvo::makePlayerFolder(choice.folder, choice.problem);
@@ -96,11 +107,12 @@ int main(int argc, char** argv) {
             platform.messageBox("Zelvo cannot start: " + choice.problem + ".");
             return 1;
         }
-        zelvo::Zelvo z(platform, choice.folder);
+        zelvo::Zelvo z(recorder, choice.folder);
         z.soundfolder = zelvo::chooseSoundFolder(program, ZELVO_DATA_FROM_BIN, isFolder);
         platform.setTitle(zelvo::windowtitle(z));
         try {
             zelvo::Form_Load(z);
+            zelvo::keeprecording(z, recorder, record);
             for (;;) platform.processEvents(-1);
         } catch (const zelvo::ProgramEnded&) {
         }

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     std::string dir = ".";
     std::string scriptpath;
     bool debug = false;
+    bool seedgiven = false, yeargiven = false;
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -51,11 +52,13 @@ int main(int argc, char** argv) {
             if (!text || !wholenumber(text, 0, 2147483647, value))
                 return usage("--seed needs a whole number from 0 to 2147483647");
             options.seconds = static_cast<int>(value);
+            seedgiven = true;
         } else if (arg == "--year") {
             const char* text = next();
             if (!text || !wholenumber(text, 1, 9999, value))
                 return usage("--year needs a year from 1 to 9999");
             options.year = static_cast<int>(value);
+            yeargiven = true;
         } else if (arg == "--debug") {
             debug = true;
         } else if (arg.rfind("--", 0) == 0 || !scriptpath.empty()) {
@@ -74,6 +77,21 @@ int main(int argc, char** argv) {
         if (!file) return usage("cannot read the script " + scriptpath);
     }
     std::istream& script = scriptpath.empty() ? std::cin : file;
+    // A recording names the seed and year its session started with on its first line, so
+    // that it replays the same draws and dates; the command line can still override them.
+    // Standard input is never read ahead: a program driving the runner line by line waits
+    // for the welcome before it sends anything.
+    int firstline = 1;
+    if (!scriptpath.empty() && file.peek() == '#') {
+        std::string header;
+        std::getline(file, header);
+        if (!header.empty() && header.back() == '\r') header.pop_back();
+        if (auto start = zelvo::parserecordingheader(header)) {
+            if (!seedgiven) options.seconds = start->seed;
+            if (!yeargiven) options.year = start->year;
+        }
+        firstline = 2;  // the comment read here is one the runner would skip anyway
+    }
 
     std::ios::sync_with_stdio(false);
     zelvo::HeadlessPlatform platform(std::cout, zelvo::windowtitle(zelvo::kGameVersion), options);
@@ -82,7 +100,7 @@ int main(int argc, char** argv) {
     try {
         zelvo::Form_Load(z);
         if (debug) z.s.game.debugmode = 1;
-        status = zelvo::runscript(z, platform, script, std::cerr);
+        status = zelvo::runscript(z, platform, script, std::cerr, firstline);
     } catch (const zelvo::ProgramEnded&) {
     }
     std::cout.flush();

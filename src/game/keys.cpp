@@ -74,6 +74,20 @@ void changerate(Zelvo& z, int by) {
     saveprogress(z);
 }
 
+// The setting the program acts on after this key: it keeps the whole session, so turning
+// recording on still writes the session from its start.
+void togglerecording(Zelvo& z) {
+    int& on = z.s.ui.recordsessions;
+    on = on ? 0 : 1;
+    if (on)
+        sayit(z,
+              "Recording on.  This session, from its start, and every one after it are "
+              "written to the recordings folder.");
+    else
+        sayit(z, "Recording off.");
+    saveprogress(z);
+}
+
 void aislequickselect(Zelvo& z, int k) {
     int n = k - key::Digit0;
     if (n == 0) n = 10;
@@ -150,6 +164,8 @@ void Form_KeyDown(Zelvo& z, int KeyCode, int Shift) {
         changerate(z, +1);
     } else if (k == key::PageDown) {
         changerate(z, -1);
+    } else if (k == key::F12 && s == 0) {
+        togglerecording(z);
     }
 }
 

@@ -42,6 +42,8 @@ void saveprogress(Zelvo& z) {
         lines.push_back(s.store[slot].ownername);
         lines.push_back(s.store[slot].storename);
     }
+    // Added after the older layout's last line, so that older files still read the same.
+    lines.push_back(numberline(s.ui.recordsessions));
     std::string error = writelines(folderfile(z, kFile), lines);
     if (!error.empty()) {
         debuglog(z, "error in saveprogress: " + error);
@@ -83,10 +85,14 @@ void readprogress(Zelvo& z) {
         s.listcount = i;
     }
 
-    for (int slot = 2; slot <= 5 && has(2); ++slot) {
+    for (int slot = 2; slot <= 5; ++slot) {
+        if (!has(2)) return;
         s.store[slot].ownername = lines[at++];
         s.store[slot].storename = lines[at++];
     }
+
+    if (!has(1)) return;
+    s.ui.recordsessions = wholefield(lines[at++], 0, 1, 0);
 }
 
 }  // namespace zelvo

@@ -145,8 +145,8 @@ std::string lowercase(std::string text) {
 // The files and folders the game itself keeps in its folder, in any mix of letter case.
 bool gamesownname(const std::string& name) {
     const std::string low = lowercase(name);
-    for (const char* own :
-         {"progress.ini", "debuglog.txt", "language.txt", "sounds", "zelvo", "zelvo-headless"})
+    for (const char* own : {"progress.ini", "debuglog.txt", "language.txt", "sounds", "recordings",
+                            "zelvo", "zelvo-headless"})
         if (low == own) return true;
     auto number = [](const std::string& digits, std::size_t most) {
         return !digits.empty() && digits.size() <= most && digits[0] != '0' &&

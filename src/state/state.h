@@ -129,6 +129,7 @@ struct UI {
     int menuposition = 0;
     int speechoutput = 0;  // 0 voice, 1 window title, 2 title and braille, 3 screen reader
     int sapirate = 2;
+    int recordsessions = 0;  // 1: every session is written to the recordings folder
     int sapiready = 0;
     int jawsready = 0;
     int reviewindex = 0;
