@@ -17,7 +17,6 @@ namespace zelvo::soak {
 namespace {
 
 constexpr int kCarried = 28;
-constexpr long long kNewGameUnits = 28LL * 90;
 
 // Collects the first fault; later ones are left out, they mostly follow from it.
 class Faults {

@@ -14,8 +14,11 @@ namespace zelvo::soak {
 
 // What a step may have done to the game as a whole.
 enum class Step {
-    Play,     // a key or a day inside a game: every rule of a running game holds across it
-    Replace,  // a key that may have begun a new game or loaded one
+    Play,  // a key or a day inside a game: every rule of a running game holds across it
+    // A key that may have begun a new game or loaded one. A save holds which items are
+    // carried but not the warehouse's stock, so after a load the carried units may differ
+    // from 2,520; from there on they are again moved and never made.
+    Replace,
 };
 
 // The game as it stood after the last step, for the rules that compare two moments.
@@ -35,6 +38,9 @@ private:
     std::array<int, kMaxItems + 1> bought_{};  // the player's purchases this month, per item
     int month_ = 0, year_ = 0;
 };
+
+// What the carried items hold at a new game: 28 items of 90 units.
+constexpr long long kNewGameUnits = 28LL * 90;
 
 // The rules that hold of any one moment of a game (no comparison with an earlier one).
 std::string checkmoment(const Zelvo& z);

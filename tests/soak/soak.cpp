@@ -86,7 +86,7 @@ private:
         const bool replaced = key && (before == menu::Main || before == menu::Setup);
         if (before == menu::Setup && after == menu::Store) {
             ++result_.games;
-            if (carriedunits(z_) != 28 * 90)
+            if (carriedunits(z_) != kNewGameUnits)
                 return "a new game's carried items hold " + std::to_string(carriedunits(z_)) +
                        " units";
             for (int p = 1; p <= z_.s.game.playercount; ++p)
