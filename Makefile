@@ -3,6 +3,7 @@
 #            AddressSanitizer and UndefinedBehaviorSanitizer.
 # make bench: a Release build of its own, then the speed and memory figures (medians).
 # make package: the Debian package of the game.
+# make soak: a thousand seeded five-year games of random play, every rule checked each step.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 RELEASE_BUILD ?= build-release
@@ -13,7 +14,7 @@ PLAYDIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/zelvo
 # What playing needs: the game, its sounds, and the headless runner beside it.
 GAME_TARGETS = zelvo zelvo-headless sounds
 
-.PHONY: play test bench build configure package clean
+.PHONY: play test bench build configure package soak clean
 
 configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -50,6 +51,11 @@ package:
 	@$(MAKE) --no-print-directory configure
 	@cmake --build $(BUILD) -j$(JOBS) --target $(GAME_TARGETS) manpages
 	cd $(BUILD) && cpack
+
+# SOAK_SEEDS=N plays another number of games.
+SOAK_SEEDS ?= 1000
+soak: build
+	BUILD=$(BUILD) scripts/soak $(SOAK_SEEDS) $(JOBS)
 
 # The build folders only: the player's folder is never touched.
 clean:

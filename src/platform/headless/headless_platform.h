@@ -20,6 +20,8 @@ public:
 
     // The text the next text-entry box returns.
     void queueAnswer(std::string text) { answers_.push_back(std::move(text)); }
+    // Answers queued and not yet taken by a box.
+    std::size_t queuedAnswers() const { return answers_.size(); }
     bool ended() const { return ended_; }
     PlatformEvents* events() const { return events_; }
 
