@@ -1,6 +1,7 @@
 # make play: install what is missing, build the game, start it.
 # make test: install what is missing, build everything, run every test, then again under
 #            AddressSanitizer and UndefinedBehaviorSanitizer.
+# make fuzz: install clang, build the fuzz targets and run each for FUZZ_SECONDS.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -9,7 +10,10 @@ PLAYDIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/zelvo
 # What playing needs: the game, its sounds, and the headless runner beside it.
 GAME_TARGETS = zelvo zelvo-headless sounds
 
-.PHONY: play test build configure clean
+# The fuzz targets, each run for FUZZ_SECONDS (clang and libFuzzer, in build-fuzz/).
+FUZZ_SECONDS ?= 120
+
+.PHONY: play test build configure clean fuzz
 
 configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -32,6 +36,10 @@ test: build
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+fuzz:
+	@scripts/install-deps --fuzz
+	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
+
 # The build folders only: the player's folder is never touched.
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) build-fuzz
