@@ -11,8 +11,8 @@
 
 #include "core/files.h"
 #include "persist/loadgame.h"
-#include "persist/saverecords.h"
 #include "persist/savegame.h"
+#include "persist/saverecords.h"
 #include "reports/gameend.h"
 #include "sim/day.h"
 #include "support/started_game.h"
@@ -86,7 +86,8 @@ TEST(SaveRecords, TheComparisonNamesTheFirstDifferentField) {
 // Names that test every byte a line of text can hold: long, non-ASCII, with commas, quotes,
 // blanks at either end.
 const char* const kNames[] = {
-    "Zoë Ångström-Łukasiewicz of Åland, née Ñúñez, \"the Great\" — 北京 商店 🛒 and sons",
+    "Zoë Ångström-Łukasiewicz of Åland, née Ñúñez, \"the Great\", "
+    "— 北京 商店 🛒 and sons",
     "  Façade & Co., Ltd.  ",
     "Ярмарка «Щедрая» у Ёлки",
     "O'Brien's \"Best\" Bargains, Inc.",
