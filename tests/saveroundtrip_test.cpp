@@ -300,9 +300,15 @@ TEST(InterruptedSave, ASaveCutAtAnyLineIsRefusedAndChangesNothing) {
     const std::string whole = savetext(played.game.z.s);
     StartedGame other(true, {5, 2027});
     const GameState before = other.z.s;
+    // Every line of the stores, the calendar and the loans, then every seventh line of the
+    // items and statistics, whose lines repeat one pattern, and each of the last ones.
+    std::size_t line = 0;
+    const std::size_t lines =
+        static_cast<std::size_t>(std::count(whole.begin(), whole.end(), '\n'));
     for (std::size_t at = whole.find("\r\n"); at != std::string::npos;
          at = whole.find("\r\n", at + 2)) {
         if (at + 2 == whole.size()) break;
+        if (++line > 400 && line + 50 < lines && line % 7 != 0) continue;
         // A new file each time: rewriting one file would wait for the disk every time.
         const std::string name = "cut at " + std::to_string(at + 2);
         other.folder.write(name, whole.substr(0, at + 2));
