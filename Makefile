@@ -4,6 +4,7 @@
 # make bench: a Release build of its own, then the speed and memory figures (medians).
 # make package: the Debian package of the game.
 # make soak: a thousand seeded five-year games of random play, every rule checked each step.
+# make fuzz: install clang, build the fuzz targets and run each for FUZZ_SECONDS.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 RELEASE_BUILD ?= build-release
@@ -14,7 +15,10 @@ PLAYDIR ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/zelvo
 # What playing needs: the game, its sounds, and the headless runner beside it.
 GAME_TARGETS = zelvo zelvo-headless sounds
 
-.PHONY: play test bench build configure package soak clean
+# The fuzz targets, each run for FUZZ_SECONDS (clang and libFuzzer, in build-fuzz/).
+FUZZ_SECONDS ?= 120
+
+.PHONY: play test bench build configure package soak fuzz clean
 
 configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -57,6 +61,10 @@ SOAK_SEEDS ?= 1000
 soak: build
 	BUILD=$(BUILD) scripts/soak $(SOAK_SEEDS) $(JOBS)
 
+fuzz:
+	@scripts/install-deps --fuzz
+	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
+
 # The build folders only: the player's folder is never touched.
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(RELEASE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(RELEASE_BUILD) build-fuzz

@@ -3,7 +3,7 @@
 #include "fuzz_game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    auto& game = zelvo::fuzzing::game();
+    auto& game = zelvo::fuzzing::freshgame();
     zelvo::fuzzing::writeinput("items1.txt", data, size);
     auto items = zelvo::readitemsfile(game.z, game.folder.file("items1.txt"));
     game.z.s.game.itemcount = 0;

@@ -1,6 +1,8 @@
 // The phrase table: how language.txt is read and applied.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <sys/stat.h>
 
 #include "speech/language.h"
@@ -58,6 +60,31 @@ TEST(Language, ATranslationThatKeepsGrowingStopsOnce) {
     const std::string line = "error in Translate: a translation grew past";
     ASSERT_NE(log.find(line), std::string::npos);
     EXPECT_EQ(log.find(line), log.rfind(line));  // told once
+}
+
+TEST(Language, AFullTableOfLongPhrasesLoadsAtOnce) {
+    StartedGame game(false);
+    // The most phrases a file may hold, long and of many lengths: placing each by walking
+    // the table took seconds, sorting once takes a moment.
+    std::string file = "Long\r\n";
+    for (int i = 0; i < 3000; ++i)
+        file += std::string(300 + i % 200, static_cast<char>('a' + i % 26)) + std::to_string(i) +
+                "\r\nr" + std::to_string(i) + "\r\n";
+    game.folder.write("language.txt", file);
+    const auto start = std::chrono::steady_clock::now();
+    loadlanguagefile(game.z);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::seconds(1));
+    const auto& phrases = game.z.language.phrases;
+    ASSERT_EQ(game.z.language.count, 3000);
+    // Longest first; of one length, the one read later first.
+    for (std::size_t i = 1; i < phrases.size(); ++i) {
+        const auto &a = phrases[i - 1].first, &b = phrases[i].first;
+        ASSERT_TRUE(a.size() > b.size() ||
+                    (a.size() == b.size() && std::stoi(phrases[i - 1].second.substr(1)) >
+                                                 std::stoi(phrases[i].second.substr(1))))
+            << i;
+    }
 }
 
 TEST(Language, APipeInsteadOfTheFileIsNoFile) {

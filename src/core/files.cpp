@@ -27,11 +27,13 @@ int openregular(const std::string& path, int flags) {
     return fd;
 }
 
-bool writeall(int fd, const std::string& text) {
+template <class Write>
+bool writeall(int fd, const std::string& text, const Write& write) {
     std::size_t done = 0;
     while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        const ssize_t n = write(fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = EIO;  // nothing written and nothing said why: call it a fault
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
@@ -64,7 +66,13 @@ std::optional<std::string> readregularfile(const std::string& path) {
     return text;
 }
 
-std::string replacefile(const std::string& path, const std::string& text) {
+const FileCalls& systemfilecalls() {
+    static const FileCalls calls{::write, ::fsync, ::close, ::rename};
+    return calls;
+}
+
+std::string replacefile(const std::string& path, const std::string& text, bool durable,
+                        const FileCalls& calls) {
     // A leading dot and the process number make a name no save of the game's can have at
     // the same time; O_EXCL makes sure no file of that name is ever opened over.
     static unsigned counter = 0;
@@ -77,10 +85,12 @@ std::string replacefile(const std::string& path, const std::string& text) {
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) return std::strerror(errno);
-    bool ok = writeall(fd, text);
+    bool ok = writeall(fd, text, calls.write);
     int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) ok = false, error = errno;
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) ok = false, error = errno;
+    if (ok && durable && calls.sync(fd) != 0) ok = false, error = errno;
+    // The descriptor is gone after close, whatever it answers.
+    if (calls.close(fd) != 0 && ok) ok = false, error = errno;
+    if (ok && calls.rename(temp.c_str(), path.c_str()) != 0) ok = false, error = errno;
     if (!ok) {
         ::unlink(temp.c_str());
         return std::strerror(error ? error : EIO);
@@ -91,7 +101,7 @@ std::string replacefile(const std::string& path, const std::string& text) {
 bool appendtofile(const std::string& path, const std::string& text) {
     const int fd = openregular(path, O_WRONLY | O_APPEND | O_CREAT);
     if (fd < 0) return false;
-    const bool ok = writeall(fd, text);
+    const bool ok = writeall(fd, text, ::write);
     return ::close(fd) == 0 && ok;
 }
 

@@ -6,7 +6,9 @@
 #include <filesystem>
 
 #include "core/diagnostics.h"
+#include "core/files.h"
 #include "core/zelvo.h"
+#include "persist/saverecords.h"
 #include "persist/textfile.h"
 #include "sound/sound.h"
 #include "speech/money.h"
@@ -16,118 +18,43 @@ namespace zelvo {
 
 namespace {
 
+// Writes the lines of a save into one text, each ended by CR LF.
 class SaveWriter {
 public:
     // A text is one line of the file, whatever it holds: a line break inside it becomes a
     // blank, so the file reads back as it was written.
-    void text(const std::string& value) {
-        std::string line;
-        line.reserve(value.size());
+    void text(const char*, const std::string& value) {
         for (std::size_t i = 0; i < value.size(); ++i) {
             const char c = value[i];
             if (c != '\r' && c != '\n') {
-                line += c;
+                text_ += c;
             } else if (!(c == '\n' && i > 0 && value[i - 1] == '\r')) {
-                line += ' ';
+                text_ += ' ';
             }
         }
-        lines_.push_back(std::move(line));
+        text_ += "\r\n";
     }
-    void number(double value) { lines_.push_back(numberline(value)); }
-    std::vector<std::string>& lines() { return lines_; }
+    void number(const char*, double value) {
+        appendnumberline(text_, value);
+        text_ += "\r\n";
+    }
+    void enter(const char*, int) {}
+    void leave() {}
+    std::string& result() { return text_; }
 
 private:
-    std::vector<std::string> lines_;
+    std::string text_;
 };
 
-void writestore(SaveWriter& out, const GameState& s, int p) {
-    const Store& store = s.store[p];
-    out.text((store.active == 0 ? "*" : "") + store.ownername);
-    out.text(store.storename);
-    out.number(store.money);
-    out.number(store.employees);
-    out.number(store.wantedemployees);
-    out.number(store.wage);
-    out.number(store.aislecount);
-    for (int a = 1; a <= store.aislecount; ++a) {
-        const Aisle& aisle = s.aisle[p][a];
-        out.number(aisle.item);
-        out.number(aisle.stock);
-        out.number(aisle.capacity);
-        out.number(aisle.price);
-        out.number(aisle.sold);
-        out.number(aisle.saledays);
-        out.number(aisle.cost);
-    }
-    out.number(store.unionwage);
-    out.number(store.unionworkers);
-    out.text(store.features);
-    out.number(store.customers);
-    out.number(store.monthlybills);
-    out.number(store.billsmonthslate);
-    for (int d = 1; d <= kCrowdDays; ++d) out.number(store.crowdhistory[d]);
-    out.number(store.creditrating);
-}
-
-void writestatistics(SaveWriter& out, const GameState& s, int p) {
-    const Store& store = s.store[p];
-    for (double value : {store.monthstartmoney, store.researchspent, store.billspaid,
-                         store.wagespaid, store.loanpaid, store.loaninterest, store.extrasspent})
-        out.number(value);
-    for (int i = 1; i <= s.game.itemcount; ++i) {
-        const StoreItem& f = s.storeitem[p][i];
-        out.number(f.bought);
-        out.number(f.boughtcost);
-        out.number(f.sold);
-        out.number(f.profit);
-        out.number(f.stolen);
-        out.number(f.stolenloss);
-    }
-    out.number(store.medicalspent);
-}
-
-std::vector<std::string> savelines(const GameState& s) {
-    SaveWriter out;
-    out.text(s.game.version);
-    out.number(s.game.difficulty);
-    out.number(s.game.playercount);
-    for (int p = 1; p <= s.game.playercount; ++p) writestore(out, s, p);
-    out.number(s.calendar.month);
-    out.number(s.calendar.day);
-    out.number(s.calendar.year);
-    out.number(s.calendar.paycounter);
-    out.number(s.game.loancount);
-    for (int i = 1; i <= s.game.loancount; ++i) {
-        const Loan& loan = s.loan[i];
-        out.text(loan.lender);
-        out.number(loan.principal);
-        out.number(loan.interest);
-        out.number(loan.borrower);
-        out.number(loan.apr);
-        out.number(loan.payment);
-        out.number(loan.dueday);
-        out.number(loan.monthslate);
-        out.number(loan.totalpaid);
-    }
-    out.number(s.game.itemcount);
-    for (int i = 1; i <= s.game.itemcount; ++i) {
-        const Item& item = s.item[i];
-        out.text(item.name);
-        out.text(item.description);
-        out.number(item.baseprice);
-        for (int w = 0; w < kWheels; ++w) {
-            out.number(item.wheelsize[w]);
-            out.number(item.wheelcenter[w]);
-            out.number(item.wheelangle[w]);
-        }
-        out.number(item.pricefactor);
-        out.number(item.carried);
-    }
-    for (int p = 1; p <= s.game.playercount; ++p) writestatistics(out, s, p);
-    return std::move(out.lines());
-}
-
 }  // namespace
+
+std::string savetext(const GameState& s) {
+    SaveWriter out;
+    // Some fifty lines of about a dozen bytes for every item.
+    out.result().reserve(16384 + static_cast<std::size_t>(s.game.itemcount) * 512);
+    walksave(s, out);
+    return std::move(out.result());
+}
 
 bool plainname(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&
@@ -197,7 +124,9 @@ void savegame(Zelvo& z, const std::string& tempm) {
     const bool automatic = tempm == "lastsave";
     std::string reason = refusal(z, tempm);
     if (reason.empty()) {
-        const std::string error = writelines(folderfile(z, tempm), savelines(z.s));
+        // The player's own saves reach the disk before they count as saved; the automatic
+        // save, every six days, trusts the rename alone and costs no wait for the disk.
+        const std::string error = replacefile(folderfile(z, tempm), savetext(z.s), !automatic);
         if (!error.empty())
             reason = automatic ? "The automatic save could not be written: " + error + "."
                                : sentence(error);

@@ -5,7 +5,11 @@
 
 namespace zelvo {
 
+struct GameState;
 struct Zelvo;
+
+// The whole saved game as the file holds it, CR LF after every line.
+std::string savetext(const GameState& s);
 
 // Writes the current game to the named file ("lastsave" is the silent automatic save).
 void savegame(Zelvo& z, const std::string& tempm);

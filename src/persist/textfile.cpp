@@ -68,14 +68,19 @@ std::string textfield(const std::string& line) {
 }
 
 std::string numberline(double value) {
+    std::string line;
+    appendnumberline(line, value);
+    return line;
+}
+
+void appendnumberline(std::string& text, double value) {
     if (!std::isfinite(value)) value = 0;
     // The shortest plain decimal that reads back to the very same value.
     char digits[400];
     auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
-    std::string line(value < 0 ? 0 : 1, ' ');
-    line.append(digits, result.ptr);
-    line += ' ';
-    return line;
+    if (value >= 0) text += ' ';
+    text.append(digits, result.ptr);
+    text += ' ';
 }
 
 std::string writelines(const std::string& path, const std::vector<std::string>& lines) {

@@ -18,6 +18,8 @@ double numberfield(const std::string& line);
 std::string textfield(const std::string& line);
 // A number as the game's files write it: " 25000 ", "-12.5 ".
 std::string numberline(double value);
+// The same line added to the end of `text`, with no text of its own made for it.
+void appendnumberline(std::string& text, double value);
 
 // Writes the lines with CR LF ends to a hidden temporary file beside `path`, then renames it
 // over `path`, so a failure never leaves a half-written file. Returns an error text, or empty.

@@ -55,18 +55,28 @@ void loadlanguagefile(Zelvo& z) {
     std::string name;
     readline(in, name);
     debuglog(z, "Language set to " + name);
+    // Longest phrases first, and of equal lengths the one read later first: the file's
+    // phrases in reverse, sorted by length and keeping that order among equals.
+    struct Read {
+        std::size_t length;
+        std::pair<std::string, std::string> entry;
+    };
+    std::vector<Read> read;
     std::string phrase, replacement;
     while (readnonblank(in, phrase) && readnonblank(in, replacement)) {
-        if (z.language.count >= kMaxPhrases) {
+        if (read.size() >= kMaxPhrases) {
             debuglog(z, "ERROR in LOADLANGUAGEFILE: more than 3000 phrases; the rest are ignored");
             break;
         }
-        auto& table = z.language.phrases;
-        std::size_t x = 0;
-        while (x < table.size() && charcount(phrase) < charcount(table[x].first)) ++x;
-        table.insert(table.begin() + static_cast<std::ptrdiff_t>(x), {phrase, replacement});
-        ++z.language.count;
+        read.push_back({charcount(phrase), {phrase, replacement}});
     }
+    std::reverse(read.begin(), read.end());
+    std::stable_sort(read.begin(), read.end(),
+                     [](const Read& a, const Read& b) { return a.length > b.length; });
+    auto& table = z.language.phrases;
+    table.reserve(read.size());
+    for (auto& r : read) table.push_back(std::move(r.entry));
+    z.language.count = static_cast<int>(table.size());
     if (in.bad()) debuglog(z, "ERROR in LOADLANGUAGEFILE: the file could not be read to its end");
 }
 

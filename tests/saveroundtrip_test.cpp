@@ -1,0 +1,322 @@
+// Saves of played games: loading and saving again gives the same file and the same game, and
+// a save cut off at any point leaves the previous one whole.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <random>
+
+#include <unistd.h>
+
+#include "core/files.h"
+#include "persist/loadgame.h"
+#include "persist/savegame.h"
+#include "persist/saverecords.h"
+#include "reports/gameend.h"
+#include "sim/day.h"
+#include "support/started_game.h"
+
+namespace zelvo {
+namespace {
+
+using testing::StartedGame;
+using Lines = std::vector<std::string>;
+
+// One saved field of a game: where it is, and its value as the game holds it.
+struct Field {
+    std::string name;
+    std::string text;
+    double number = 0;
+};
+
+// Collects the saved fields of a game as the save walks them.
+class FieldRecorder {
+public:
+    void text(const char* name, const std::string& value) { add(name).text = value; }
+    void number(const char* name, double value) { add(name).number = value; }
+    void enter(const char* what, int index) {
+        where_.push_back(std::string(what) + " " + std::to_string(index) + ", ");
+    }
+    void leave() { where_.pop_back(); }
+    std::vector<Field> fields;
+
+private:
+    Field& add(const char* name) {
+        std::string place;
+        for (const auto& part : where_) place += part;
+        fields.push_back({place + name, "", 0});
+        return fields.back();
+    }
+    std::vector<std::string> where_;
+};
+
+std::vector<Field> savedfields(const GameState& s) {
+    FieldRecorder recorder;
+    walksave(s, recorder);
+    return recorder.fields;
+}
+
+// The first saved field in which two games differ, with both values; empty when none does.
+std::string firstdifference(const GameState& a, const GameState& b) {
+    const auto left = savedfields(a), right = savedfields(b);
+    for (std::size_t i = 0; i < left.size() && i < right.size(); ++i) {
+        const Field &x = left[i], &y = right[i];
+        if (x.name != y.name) return "the records part at " + x.name + " and " + y.name;
+        if (x.text != y.text || !(x.number == y.number))
+            return x.name + ": \"" + x.text + "\" " + std::to_string(x.number) + " against \"" +
+                   y.text + "\" " + std::to_string(y.number);
+    }
+    if (left.size() != right.size()) return "one game has more saved fields";
+    return "";
+}
+
+TEST(SaveRecords, TheComparisonNamesTheFirstDifferentField) {
+    StartedGame game;
+    GameState other = game.z.s;
+    EXPECT_EQ(firstdifference(game.z.s, other), "");
+    other.aisle[3][2].price += 0.001;
+    other.item[7].description = "changed";
+    EXPECT_EQ(firstdifference(game.z.s, other).rfind("store 3, aisle 2, price: ", 0), 0u)
+        << firstdifference(game.z.s, other);
+    other.aisle[3][2].price = game.z.s.aisle[3][2].price;
+    EXPECT_EQ(firstdifference(game.z.s, other).rfind("item 7, description: ", 0), 0u);
+}
+
+// Names that test every byte a line of text can hold: long, non-ASCII, with commas, quotes,
+// blanks at either end.
+const char* const kNames[] = {
+    "Zoë Ångström-Łukasiewicz of Åland, née Ñúñez, \"the Great\", "
+    "— 北京 商店 🛒 and sons",
+    "  Façade & Co., Ltd.  ",
+    "Ярмарка «Щедрая» у Ёлки",
+    "O'Brien's \"Best\" Bargains, Inc.",
+};
+
+// A game played for a while from its seed: the rivals borrow, build and buy features, and
+// one of them is driven out of the game on the way.
+struct PlayedGame {
+    explicit PlayedGame(int seed) : game(true, {seed, 2026}) {
+        GameState& s = game.z.s;
+        std::mt19937 draw(static_cast<unsigned>(seed));
+        for (int p = 1; p <= s.game.playercount; ++p) {
+            std::string long_name = kNames[(seed + p) % 4];
+            while (long_name.size() < 200) long_name += " " + std::string(kNames[p % 4]);
+            s.store[p].ownername = p == 1 ? long_name : s.store[p].ownername + " " + kNames[p % 4];
+            s.store[p].storename = kNames[(seed + p + 1) % 4];
+        }
+        s.human().money = 1e7;  // the player, idle, stays in the game
+        bankrupt = 2 + seed % 4;
+        bankruptday = std::uniform_int_distribution<int>(1, 200)(draw);
+        days = std::uniform_int_distribution<int>(1, 500)(draw);
+    }
+    void play(int count) {
+        for (int n = 0; n < count; ++n) {
+            processday(game.z);
+            if (++played == bankruptday) AIlost(game.z, bankrupt);
+        }
+        game.take();
+    }
+    StartedGame game;
+    int bankrupt = 0, bankruptday = 0, days = 0, played = 0;
+};
+
+TEST(SaveRoundTrip, PlayedGamesLoadAsTheyWereAndSaveAgainToTheSameBytes) {
+    int loans = 0, building = 0, features = 0, outofgame = 0, midmonth = 0;
+    for (int seed = 1; seed <= 12; ++seed) {
+        PlayedGame played(seed * 7919);
+        // Saved twice in each game: after its first stretch and after as many days again.
+        for (int round = 0; round < 2; ++round) {
+            played.play(played.days);
+            const GameState& s = played.game.z.s;
+            loans += s.game.loancount > 0;
+            features += !s.store[3].features.empty();
+            outofgame += s.store[played.bankrupt].active == 0;
+            midmonth += s.calendar.day != 1 && s.calendar.day != 30;
+            for (int p = 1; p <= 5; ++p)
+                for (int a = 1; a <= s.store[p].aislecount; ++a) building += s.aisle[p][a].item < 0;
+
+            // Through the automatic save, which writes the same bytes without waiting for the
+            // disk.
+            savegame(played.game.z, "lastsave");
+            const std::string first = played.game.folder.read("lastsave");
+            ASSERT_EQ(first, savetext(s)) << seed;
+            // Into another game, started from another seed, so nothing comes from memory.
+            StartedGame other(true, {seed, 2027});
+            other.folder.write("first", first);
+            loadgame(other.z, "first");
+            ASSERT_EQ(other.take(), Lines{"say: Game loaded."}) << seed;
+            EXPECT_EQ(firstdifference(s, other.z.s), "") << "seed " << seed << " round " << round;
+            savegame(other.z, "lastsave");
+            EXPECT_EQ(other.folder.read("lastsave"), first) << seed;
+        }
+    }
+    // Every kind of record was there in some game.
+    EXPECT_GT(loans, 0);
+    EXPECT_GT(building, 0);
+    EXPECT_GT(features, 0);
+    EXPECT_GT(outofgame, 0);
+    EXPECT_GT(midmonth, 0);
+}
+
+TEST(SaveRoundTrip, ARivalWhoseNameBeginsWithAStarStaysInTheGame) {
+    StartedGame game;
+    GameState& s = game.z.s;
+    s.store[2].ownername = "*Star";   // an opponent named so in the custom AI menu
+    s.store[3].ownername = "**Gone";  // and one out of the game
+    s.store[3].active = 0;
+    s.human().ownername = "*Ann";  // the player's name is never read as out of the game
+    savegame(game.z, "stars");
+    s.store[2].active = s.store[3].active = 1;
+    loadgame(game.z, "stars");
+    EXPECT_EQ(game.take().back(), "say: Game loaded.");
+    EXPECT_EQ(s.store[2].active, 1);
+    EXPECT_EQ(s.store[2].ownername, "Star");
+    EXPECT_EQ(s.store[3].active, 0);
+    EXPECT_EQ(s.store[3].ownername, "Gone");
+    EXPECT_EQ(s.human().ownername, "*Ann");
+}
+
+// A write that gives out once `budget` bytes are written, as a full disk does; the bytes
+// before it reach the file, in pieces of at most `piece`.
+ssize_t writeupto(std::size_t& budget, std::size_t piece, int fd, const void* data,
+                  std::size_t size) {
+    if (budget == 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const std::size_t n = std::min({size, budget, piece});
+    const ssize_t written = ::write(fd, data, n);
+    if (written > 0) budget -= static_cast<std::size_t>(written);
+    return written;
+}
+
+std::size_t filesin(const std::filesystem::path& folder) {
+    std::size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        (void)entry;
+        ++count;
+    }
+    return count;
+}
+
+TEST(InterruptedSave, AFailureAtAnyPointKeepsThePreviousSaveAndLeavesNothingBehind) {
+    PlayedGame played(4242);
+    played.play(150);
+    StartedGame& game = played.game;
+    savegame(game.z, "kept");
+    game.take();
+    const std::string previous = game.folder.read("kept");
+    const GameState before = game.z.s;
+    played.play(40);
+    const std::string next = savetext(game.z.s);
+    ASSERT_NE(next, previous);
+    const std::string path = game.folder.file("kept");
+    const std::size_t files = filesin(game.folder.path());
+
+    auto check = [&](const std::string& what, const FileCalls& calls) {
+        EXPECT_NE(replacefile(path, next, true, calls), "") << what;
+        EXPECT_EQ(game.folder.read("kept"), previous) << what;
+        EXPECT_EQ(filesin(game.folder.path()), files) << what << ": a temporary file is left";
+    };
+    // The disk fills after every line's end, written in one piece, and at every 97th byte,
+    // written in pieces of a page as a busy system may take them.
+    auto cut = [&](std::size_t at, std::size_t piece) {
+        FileCalls calls = systemfilecalls();
+        std::size_t budget = at;
+        calls.write = [&](int fd, const void* data, std::size_t size) {
+            return writeupto(budget, piece, fd, data, size);
+        };
+        check("cut at byte " + std::to_string(at), calls);
+    };
+    for (std::size_t at = 0; at < next.size(); at = next.find("\r\n", at) + 2) {
+        cut(at, next.size());
+        if (next.find("\r\n", at) == std::string::npos) break;
+    }
+    for (std::size_t at = 1; at < next.size(); at += 97) cut(at, 4096);
+    // Each later step failing: the data cannot reach the disk, closing reports a delayed
+    // write error, the rename is refused.
+    FileCalls nosync = systemfilecalls(), noclose = nosync, norename = nosync;
+    nosync.sync = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    noclose.close = [](int fd) {
+        ::close(fd);
+        errno = EIO;
+        return -1;
+    };
+    norename.rename = [](const char*, const char*) {
+        errno = EACCES;
+        return -1;
+    };
+    check("sync", nosync);
+    check("close", noclose);
+    check("rename", norename);
+
+    // The file that survived is the previous game, whole.
+    StartedGame other(true, {1, 2027});
+    other.folder.write("kept", game.folder.read("kept"));
+    loadgame(other.z, "kept");
+    EXPECT_EQ(other.take(), Lines{"say: Game loaded."});
+    EXPECT_EQ(firstdifference(before, other.z.s), "");
+    // And with nothing failing the new save takes its place.
+    EXPECT_EQ(replacefile(path, next, true), "");
+    EXPECT_EQ(game.folder.read("kept"), next);
+    EXPECT_EQ(filesin(game.folder.path()), files);
+}
+
+TEST(InterruptedSave, TheDataReachesTheDiskBeforeTheRenameOnlyForThePlayersOwnSaves) {
+    testing::TempFolder folder;
+    for (bool durable : {false, true}) {
+        std::string order;
+        FileCalls calls = systemfilecalls();
+        calls.write = [&](int fd, const void* data, std::size_t size) {
+            order += "write ";
+            return ::write(fd, data, size);
+        };
+        calls.sync = [&](int fd) {
+            order += "sync ";
+            return ::fsync(fd);
+        };
+        calls.close = [&](int fd) {
+            order += "close ";
+            return ::close(fd);
+        };
+        calls.rename = [&](const char* from, const char* to) {
+            order += "rename";
+            return ::rename(from, to);
+        };
+        EXPECT_EQ(replacefile(folder.file("a save"), "one buffer\r\n", durable, calls), "");
+        EXPECT_EQ(order, durable ? "write sync close rename" : "write close rename");
+    }
+}
+
+// A save cut short at any line never loads as a game: the file of this version ends with
+// the statistics, and only the whole of it is a game.
+TEST(InterruptedSave, ASaveCutAtAnyLineIsRefusedAndChangesNothing) {
+    PlayedGame played(99);
+    played.play(77);
+    const std::string whole = savetext(played.game.z.s);
+    StartedGame other(true, {5, 2027});
+    const GameState before = other.z.s;
+    // Every line of the stores, the calendar and the loans, then every seventh line of the
+    // items and statistics, whose lines repeat one pattern, and each of the last ones.
+    std::size_t line = 0;
+    const std::size_t lines =
+        static_cast<std::size_t>(std::count(whole.begin(), whole.end(), '\n'));
+    for (std::size_t at = whole.find("\r\n"); at != std::string::npos;
+         at = whole.find("\r\n", at + 2)) {
+        if (at + 2 == whole.size()) break;
+        if (++line > 400 && line + 50 < lines && line % 7 != 0) continue;
+        // A new file each time: rewriting one file would wait for the disk every time.
+        const std::string name = "cut at " + std::to_string(at + 2);
+        other.folder.write(name, whole.substr(0, at + 2));
+        loadgame(other.z, name);
+        ASSERT_EQ(other.take(), Lines{"say: Error loading game."}) << "cut at byte " << at + 2;
+    }
+    EXPECT_EQ(firstdifference(before, other.z.s), "");
+}
+
+}  // namespace
+}  // namespace zelvo
