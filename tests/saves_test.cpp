@@ -128,6 +128,8 @@ TEST(Saves, ADamagedFileChangesNothing) {
         {"money beyond any game", withline(6, "1e308")},
         {"a price beyond any game", withline(14, " 1e300 ")},  // aisle 1
         {"a count beyond any game", withline(12, " 5e9 ")},    // aisle 1's stock
+        {"a warehouse carrying 29 items", withline(434, " 1 ")},  // item 1 is not carried
+        {"a warehouse carrying 27 items", withline(514, " 0 ")},  // item 5 is
         {"an empty file", ""},
         {"bytes of nothing", std::string(100, '\0')},
     };

@@ -11,6 +11,7 @@
 #include "core/diagnostics.h"
 #include "core/numbers.h"
 #include "core/zelvo.h"
+#include "market/warehouse.h"
 #include "persist/savegame.h"
 #include "persist/textfile.h"
 #include "speech/speech.h"
@@ -170,6 +171,13 @@ void readsave(SaveReader& in, GameState& s) {
         item.pricefactor = in.real(kPriceLimit);
         item.carried = in.whole(0, 1);
     }
+    // The warehouse always carries 28 items: every purchase that takes an item off its
+    // shelves brings another in, and its stock moves only between the items it carries.
+    int carried = 0;
+    for (int i = 1; i <= s.game.itemcount; ++i) carried += s.item[i].carried;
+    if (carried != kCarriedItems)
+        in.fail("the warehouse carries " + std::to_string(carried) + " items, not " +
+                std::to_string(kCarriedItems));
     for (int p = 1; p <= s.game.playercount; ++p) {
         for (int a = 1; a <= s.store[p].aislecount; ++a)
             if (s.aisle[p][a].item > s.game.itemcount) in.fail("an aisle holds an unknown item");
