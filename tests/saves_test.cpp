@@ -126,8 +126,8 @@ TEST(Saves, ADamagedFileChangesNothing) {
         {"a wage that would overflow hiring", withline(9, " 8e10 ")},
         {"a wage that would take a day to hire", withline(9, " 1e7 ")},
         {"money beyond any game", withline(6, "1e308")},
-        {"a price beyond any game", withline(14, " 1e300 ")},  // aisle 1
-        {"a count beyond any game", withline(12, " 5e9 ")},    // aisle 1's stock
+        {"a price beyond any game", withline(14, " 1e300 ")},     // aisle 1
+        {"a count beyond any game", withline(12, " 5e9 ")},       // aisle 1's stock
         {"a warehouse carrying 29 items", withline(434, " 1 ")},  // item 1 is not carried
         {"a warehouse carrying 27 items", withline(514, " 0 ")},  // item 5 is
         {"an empty file", ""},
