@@ -29,11 +29,8 @@ struct Growth : StartedGame {
         return said();
     }
     std::string said() {
-        std::string last = "(nothing)";
         heard = take();
-        for (const auto& line : heard)
-            if (line.rfind("say: ", 0) == 0) last = line.substr(5);
-        return last;
+        return lastsaid(heard);
     }
     // Whether the last key played the error sound.
     bool errorsound() const {

@@ -40,12 +40,7 @@ struct StoreGame : StartedGame {
         return said();
     }
     // The last text spoken since the last look, or "(nothing)".
-    std::string said() {
-        std::string last = "(nothing)";
-        for (const auto& line : take())
-            if (line.rfind("say: ", 0) == 0) last = line.substr(5);
-        return last;
-    }
+    std::string said() { return lastsaid(take()); }
     // The first carried item and its place among the offers.
     int offered(int place) {
         for (int i = 1; i <= z.s.game.itemcount; ++i)

@@ -53,6 +53,13 @@ std::vector<std::string> StartedGame::take() {
     return lines;
 }
 
+std::string StartedGame::lastsaid(const std::vector<std::string>& lines) {
+    std::string last = "(nothing)";
+    for (const auto& line : lines)
+        if (line.rfind("say: ", 0) == 0) last = line.substr(5);
+    return last;
+}
+
 void StartedGame::press(int code, int state) {
     Form_KeyDown(z, code, state);
 }

@@ -34,6 +34,8 @@ public:
 
     // The lines the machine printed since the last call.
     std::vector<std::string> take();
+    // The last text spoken in `lines`, or "(nothing)".
+    static std::string lastsaid(const std::vector<std::string>& lines);
     void press(int code, int state = 0);
 
     TempFolder folder;
