@@ -71,6 +71,13 @@ void moveworkers(Zelvo& z) {
         chances[static_cast<std::size_t>(p)] = hiringchances(s.store[p].wage);
         passes = std::max(passes, chances[static_cast<std::size_t>(p)]);
     }
+    // The wages hold still while workers move: how hard each store lures from each rival is
+    // worked out once.
+    std::array<std::array<double, kStoreSlots>, kStoreSlots> luring{};
+    for (int p = 1; p <= players; ++p)
+        for (int q = 1; q <= players; ++q)
+            luring[static_cast<std::size_t>(p)][static_cast<std::size_t>(q)] =
+                100 * (s.store[q].wage / s.store[p].wage);
 
     // A pass in which no store may hire changes nothing, and every later pass finds the same
     // stores full and fewer with chances left: the passes end there. The work then follows
@@ -95,8 +102,10 @@ void moveworkers(Zelvo& z) {
             while (q == p);
             Store& rival = s.store[q];
             if (rival.employees < 1) continue;
-            // A store paying more than its rival lures more often.
-            if (drawint(z, 100 * (rival.wage / store.wage)) + 1 == 1) {
+            // A store paying more than its rival lures more often: Int(times x r) + 1 = 1.
+            const double lure = luring[static_cast<std::size_t>(p)][static_cast<std::size_t>(q)];
+            const double product = lure * z.rng.draw();
+            if (product >= 0 && product < 1) {
                 rival.employees -= 1;
                 store.employees += 1;
             }
