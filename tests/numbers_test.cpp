@@ -2,9 +2,12 @@
 // plain decimal text.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "core/numbers.h"
+#include "persist/textfile.h"
 
 namespace zelvo {
 namespace {
@@ -59,6 +62,35 @@ TEST(Numtext, WritesPlainDecimals) {
         {1e60, "999999999999999949387135297074018866963645011013410073083904"},
     };
     for (const auto& c : cases) EXPECT_EQ(numtext(c.x), c.text) << c.text;
+}
+
+// A saved number: a blank for the sign when it is not negative, the shortest decimal that
+// reads back to the same double, and a blank.
+TEST(Numberline, WritesTheShortestDecimalThatReadsBack) {
+    const struct {
+        double x;
+        std::string line;
+    } cases[] = {
+        {0, " 0 "},
+        {-0.0, " -0 "},
+        {7, " 7 "},
+        {-40, "-40 "},
+        {9007199254740991, " 9007199254740991 "},  // the last whole number below 2^53
+        {9007199254740992, " 9007199254740992 "},
+        {1e20, " 100000000000000000000 "},
+        {-1e22, "-10000000000000000000000 "},
+        {7.25, " 7.25 "},
+        {0.1 + 0.2, " 0.30000000000000004 "},
+        {-0.5, "-0.5 "},
+        {1e-7, " 0.0000001 "},
+        {std::numeric_limits<double>::quiet_NaN(), " 0 "},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(numberline(c.x), c.line) << c.line;
+        if (std::isfinite(c.x)) {
+            EXPECT_EQ(numberfield(numberline(c.x)), c.x) << c.line;
+        }
+    }
 }
 
 }  // namespace

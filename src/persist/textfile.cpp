@@ -75,9 +75,15 @@ std::string numberline(double value) {
 
 void appendnumberline(std::string& text, double value) {
     if (!std::isfinite(value)) value = 0;
-    // The shortest plain decimal that reads back to the very same value.
+    // The shortest plain decimal that reads back to the very same value. Most fields hold
+    // whole numbers, written as such at a fraction of the cost; -0 goes the long way, as
+    // "-0".
     char digits[400];
-    auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    const bool whole = value == std::trunc(value) && std::fabs(value) < 0x1p53 &&
+                       !(value == 0 && std::signbit(value));
+    auto result =
+        whole ? std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value))
+              : std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
     if (value >= 0) text += ' ';
     text.append(digits, result.ptr);
     text += ' ';
