@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <random>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/files.h"
@@ -268,28 +269,122 @@ TEST(InterruptedSave, AFailureAtAnyPointKeepsThePreviousSaveAndLeavesNothingBehi
 
 TEST(InterruptedSave, TheDataReachesTheDiskBeforeTheRenameOnlyForThePlayersOwnSaves) {
     testing::TempFolder folder;
-    for (bool durable : {false, true}) {
+    const std::string path = folder.file("a save");
+    enum class Way { Replace, Durable, Rewrite };
+    const struct {
+        Way way;
+        const char* order;
+    } cases[] = {
+        {Way::Replace, "write close rename"},
+        {Way::Durable, "write sync close rename"},
+        {Way::Rewrite, "write truncate close exchange"},  // the automatic save
+    };
+    for (const auto& c : cases) {
         std::string order;
-        FileCalls calls = systemfilecalls();
-        calls.write = [&](int fd, const void* data, std::size_t size) {
-            order += "write ";
-            return ::write(fd, data, size);
+        const FileCalls& system = systemfilecalls();
+        auto noted = [&](const char* name, auto call) {
+            return [&order, name, call](auto... arguments) {
+                order += order.empty() ? name : std::string(" ") + name;
+                return call(arguments...);
+            };
         };
-        calls.sync = [&](int fd) {
-            order += "sync ";
-            return ::fsync(fd);
-        };
-        calls.close = [&](int fd) {
-            order += "close ";
-            return ::close(fd);
-        };
-        calls.rename = [&](const char* from, const char* to) {
-            order += "rename";
-            return ::rename(from, to);
-        };
-        EXPECT_EQ(replacefile(folder.file("a save"), "one buffer\r\n", durable, calls), "");
-        EXPECT_EQ(order, durable ? "write sync close rename" : "write close rename");
+        FileCalls calls{noted("write", system.write),       noted("sync", system.sync),
+                        noted("close", system.close),       noted("rename", system.rename),
+                        noted("truncate", system.truncate), noted("exchange", system.exchange)};
+        const std::string error = c.way == Way::Rewrite ? rewritefile(path, "one buffer\r\n", calls)
+                                                        : replacefile(path, "one buffer\r\n",
+                                                                      c.way == Way::Durable, calls);
+        EXPECT_EQ(error, "");
+        EXPECT_EQ(order, c.order);
     }
+}
+
+// The automatic save writes over its swap file and trades names with it: cut at any point
+// it keeps the previous save whole and leaves no part-written swap file behind, and whole it
+// makes no new file.
+TEST(InterruptedSave, TheAutomaticSaveCutAtAnyPointKeepsThePreviousOne) {
+    testing::TempFolder folder;
+    const std::string path = folder.file("lastsave"), swap = swapfileof(path);
+    const std::string older(30000, 'o'), previous(27000, 'p'), next(28000, 'n');
+    ASSERT_EQ(rewritefile(path, older), "");
+    ASSERT_EQ(rewritefile(path, previous), "");
+    EXPECT_EQ(folder.read(".lastsave.swap"), older);
+
+    auto check = [&](const std::string& what, const FileCalls& calls) {
+        EXPECT_NE(rewritefile(path, next, calls), "") << what;
+        EXPECT_EQ(folder.read("lastsave"), previous) << what;
+        EXPECT_FALSE(std::filesystem::exists(swap)) << what;
+        EXPECT_EQ(filesin(folder.path()), 1u) << what;
+        ASSERT_EQ(rewritefile(path, previous), "");  // the swap file as it was: whole
+    };
+    for (std::size_t at = 0; at < next.size(); at += 997) {
+        FileCalls calls = systemfilecalls();
+        std::size_t budget = at;
+        calls.write = [&](int fd, const void* data, std::size_t size) {
+            return writeupto(budget, 4096, fd, data, size);
+        };
+        check("cut at byte " + std::to_string(at), calls);
+    }
+    auto refused = [](int error) {
+        return [error](auto...) {
+            errno = error;
+            return -1;
+        };
+    };
+    FileCalls notruncate = systemfilecalls(), noclose = notruncate, noexchange = notruncate;
+    notruncate.truncate = refused(EIO);
+    noclose.close = [](int fd) {
+        ::close(fd);
+        errno = EIO;
+        return -1;
+    };
+    noexchange.exchange = refused(EACCES);
+    check("truncate", notruncate);
+    check("close", noclose);
+    check("exchange", noexchange);
+
+    // Whole, the two names trade places: the swap file keeps the save before, and the save
+    // is the very file the swap file was.
+    const auto inode = [](const std::string& file) {
+        struct stat info {};
+        return ::stat(file.c_str(), &info) == 0 ? info.st_ino : 0;
+    };
+    const auto written = inode(swap), replaced = inode(path);
+    EXPECT_EQ(rewritefile(path, next), "");
+    EXPECT_EQ(folder.read("lastsave"), next);
+    EXPECT_EQ(folder.read(".lastsave.swap"), previous);
+    EXPECT_EQ(inode(path), written);
+    EXPECT_EQ(inode(swap), replaced);
+
+    // A file system that cannot trade names gets the swap file renamed over the save.
+    FileCalls cannot = systemfilecalls();
+    cannot.exchange = refused(EINVAL);
+    EXPECT_EQ(rewritefile(path, older, cannot), "");
+    EXPECT_EQ(folder.read("lastsave"), older);
+    EXPECT_FALSE(std::filesystem::exists(swap));
+}
+
+// Whatever stands under the swap file's name is never written into: a link to a player's
+// file, or a file that another name shares, is dropped and a swap file of its own made.
+TEST(InterruptedSave, TheAutomaticSaveWritesOnlyIntoASwapFileOfItsOwn) {
+    testing::TempFolder folder;
+    const std::string path = folder.file("lastsave"), swap = swapfileof(path);
+    folder.write("mine", "a player's file");
+    for (bool link : {true, false}) {
+        std::filesystem::remove(swap);
+        if (link)
+            std::filesystem::create_symlink(folder.file("mine"), swap);
+        else
+            std::filesystem::create_hard_link(folder.file("mine"), swap);
+        EXPECT_EQ(rewritefile(path, "a game\r\n"), "") << link;
+        EXPECT_EQ(rewritefile(path, "the next\r\n"), "") << link;
+        EXPECT_EQ(folder.read("lastsave"), "the next\r\n") << link;
+        EXPECT_EQ(folder.read("mine"), "a player's file") << link;
+    }
+    std::filesystem::remove(swap);
+    std::filesystem::create_directory(swap);
+    EXPECT_NE(rewritefile(path, "a third\r\n"), "");
+    EXPECT_EQ(folder.read("lastsave"), "the next\r\n");
 }
 
 // A save cut short at any line never loads as a game: the file of this version ends with

@@ -242,6 +242,7 @@ TEST(Saves, NamesTheGameOwnsAreRefusedAndReplaceNothing) {
         {"January 2031 statement.txt", "January 2031 statement.txt " + own},
         {"sounds", "sounds " + own},
         {"Recordings", "Recordings " + own},
+        {".lastsave.swap", ".lastsave.swap " + own},
         {"a folder", "a folder is a folder."},
         {"a link", "a link is not a plain file."},
         {".", "A save name cannot be only dots."},

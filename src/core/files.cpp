@@ -3,6 +3,7 @@
 #include "core/files.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <fcntl.h>
@@ -45,6 +46,24 @@ std::string folderof(const std::string& path) {
     return slash == std::string::npos ? "" : path.substr(0, slash + 1);
 }
 
+// Opens the swap file for writing over, making it when there is none. Whatever else is
+// found under its name (a link, a file that another name shares, a pipe) is not the game's
+// to write into: that name is removed and a file of its own made in its place.
+int openswapfile(const std::string& swap) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+        const int fd = ::open(swap.c_str(), attempt == 0 ? flags : flags | O_EXCL, 0666);
+        struct stat info {};
+        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1)
+            return fd;
+        if (fd >= 0) ::close(fd);
+        if (fd < 0 && errno != ELOOP && errno != ENXIO) return -1;
+        if (S_ISDIR(info.st_mode) || ::unlink(swap.c_str()) != 0) break;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 }  // namespace
 
 std::optional<std::string> readregularfile(const std::string& path) {
@@ -67,7 +86,16 @@ std::optional<std::string> readregularfile(const std::string& path) {
 }
 
 const FileCalls& systemfilecalls() {
-    static const FileCalls calls{::write, ::fsync, ::close, ::rename};
+    static const FileCalls calls{
+        ::write,
+        ::fsync,
+        ::close,
+        ::rename,
+        ::ftruncate,
+        [](const char* one, const char* other) {
+            return ::renameat2(AT_FDCWD, one, AT_FDCWD, other, RENAME_EXCHANGE);
+        },
+    };
     return calls;
 }
 
@@ -93,6 +121,35 @@ std::string replacefile(const std::string& path, const std::string& text, bool d
     if (ok && calls.rename(temp.c_str(), path.c_str()) != 0) ok = false, error = errno;
     if (!ok) {
         ::unlink(temp.c_str());
+        return std::strerror(error ? error : EIO);
+    }
+    return "";
+}
+
+std::string swapfileof(const std::string& path) {
+    const std::size_t base = folderof(path).size();
+    return path.substr(0, base) + "." + path.substr(base) + ".swap";
+}
+
+std::string rewritefile(const std::string& path, const std::string& text, const FileCalls& calls) {
+    const std::string swap = swapfileof(path);
+    const int fd = openswapfile(swap);
+    if (fd < 0) return std::strerror(errno);
+    // Written over what the file held, then cut to length: emptying it first would have
+    // the file system write it out at once.
+    bool ok =
+        writeall(fd, text, calls.write) && calls.truncate(fd, static_cast<off_t>(text.size())) == 0;
+    int error = ok ? 0 : errno;
+    if (calls.close(fd) != 0 && ok) ok = false, error = errno;
+    if (ok && calls.exchange(swap.c_str(), path.c_str()) != 0) {
+        // No file yet to trade with, or a file system that cannot trade names.
+        if (errno != ENOENT && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            ok = false, error = errno;
+        else if (calls.rename(swap.c_str(), path.c_str()) != 0)
+            ok = false, error = errno;
+    }
+    if (!ok) {
+        ::unlink(swap.c_str());
         return std::strerror(error ? error : EIO);
     }
     return "";

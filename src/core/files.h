@@ -15,13 +15,17 @@ namespace zelvo {
 std::optional<std::string> readregularfile(const std::string& path);
 
 // The calls a replacement makes once its temporary file is open, in this order: `write`
-// until all is written, `sync` when the file must reach the disk, `close`, `rename`. Each
-// fails as the system call does (-1 and errno). A test puts failing ones in their place.
+// until all is written, `truncate` (a rewrite only), `sync` when the file must reach the
+// disk, `close`, then `exchange` (a rewrite only) or `rename`. Each fails as the system call
+// does (-1 and errno). A test puts failing ones in their place.
 struct FileCalls {
     std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
     std::function<int(int fd)> sync;
     std::function<int(int fd)> close;
     std::function<int(const char* from, const char* to)> rename;
+    std::function<int(int fd, off_t size)> truncate;
+    // Swaps two names in one step; both must exist.
+    std::function<int(const char* one, const char* other)> exchange;
 };
 // The system's own calls.
 const FileCalls& systemfilecalls();
@@ -32,6 +36,20 @@ const FileCalls& systemfilecalls();
 // disk before the rename, so even a power cut leaves the old file or the whole new one.
 // Returns an error text, or empty.
 std::string replacefile(const std::string& path, const std::string& text, bool durable = false,
+                        const FileCalls& calls = systemfilecalls());
+
+// The hidden file beside `path` that `rewritefile` writes into.
+std::string swapfileof(const std::string& path);
+
+// Replaces `path` as often as every few seconds and cheaply, with the same promise as
+// `replacefile` without `durable`: `path` holds its old text or the whole new one, never a
+// part. The text is written over the hidden swap file beside it, which then trades names
+// with `path` in one step and keeps the previous text for the next time. After the first
+// time no file is made or removed, which costs the file system far more than the writing.
+// Where the file system cannot swap two names, or `path` does not exist yet, the swap file
+// is renamed over `path` instead. Nothing is left behind when anything fails.
+// Returns an error text, or empty.
+std::string rewritefile(const std::string& path, const std::string& text,
                         const FileCalls& calls = systemfilecalls());
 
 // Appends `text` to a regular file, creating it; a file that is not a regular file is left

@@ -73,7 +73,7 @@ std::string lowercase(std::string text) {
 bool gamesownname(const std::string& name) {
     const std::string low = lowercase(name);
     for (const char* own : {"progress.ini", "debuglog.txt", "language.txt", "sounds", "recordings",
-                            "zelvo", "zelvo-headless"})
+                            "zelvo", "zelvo-headless", ".lastsave.swap"})
         if (low == own) return true;
     auto number = [](const std::string& digits, std::size_t most) {
         return !digits.empty() && digits.size() <= most && digits[0] != '0' &&
@@ -124,9 +124,12 @@ void savegame(Zelvo& z, const std::string& tempm) {
     const bool automatic = tempm == "lastsave";
     std::string reason = refusal(z, tempm);
     if (reason.empty()) {
-        // The player's own saves reach the disk before they count as saved; the automatic
-        // save, every six days, trusts the rename alone and costs no wait for the disk.
-        const std::string error = replacefile(folderfile(z, tempm), savetext(z.s), !automatic);
+        // The player's own saves reach the disk before they count as saved. The automatic
+        // save comes every six days, and every few seconds of play: it costs no wait for
+        // the disk and makes no new file, and its swap file keeps the one before it.
+        const std::string path = folderfile(z, tempm);
+        const std::string error =
+            automatic ? rewritefile(path, savetext(z.s)) : replacefile(path, savetext(z.s), true);
         if (!error.empty())
             reason = automatic ? "The automatic save could not be written: " + error + "."
                                : sentence(error);
