@@ -16,7 +16,7 @@ struct Sound {
     int nextbuffer = 0;  // the pool buffer used last
     bool deviceopen = false;
     std::array<bool, kBuffers> loaded{};  // which buffers hold a sound
-    // Each sound file the game asked for, by its full path as the log names it, and where it
+    // Each sound file the game asked for, by its path under the sound folder, and where it
     // was found; an empty place when it is missing (and the log has said so).
     std::unordered_map<std::string, std::string> located;
 };

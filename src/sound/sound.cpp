@@ -97,37 +97,45 @@ bool startsound(Zelvo& z) {
 
 namespace {
 
-// Where a sound's file is. The game plays the same few dozen files many thousand times a
-// game, and finding one walks the folders, so each path is looked up once a run (a missing
-// one too, which is then logged once); start-up, and a file that turns out to be gone, look
-// again.
-std::string locate(Zelvo& z, const std::string& shown, const std::string& relative) {
-    auto [entry, fresh] = z.sound.located.try_emplace(shown);
+// The path a sound is known by in the log: the sound folder and the path under it.
+std::string shownpath(const Zelvo& z, const std::string& relative) {
+    return (fs::path(z.soundfolder) / relative).string();
+}
+
+// Where a sound's file is, by its path under the sound folder. The game plays the same few
+// dozen files many thousand times a game, and finding one walks the folders, so each path
+// is looked up once a run (a missing one too, which is then logged once); start-up, and a
+// file that turns out to be gone, look again.
+const std::string& locate(Zelvo& z, const std::string& relative) {
+    auto [entry, fresh] = z.sound.located.try_emplace(relative);
     if (fresh) {
         entry->second = findfile(z.soundfolder, relative).string();
-        if (entry->second.empty()) debuglog(z, "File is missing: " + shown);
+        if (entry->second.empty()) debuglog(z, "File is missing: " + shownpath(z, relative));
     }
     return entry->second;
 }
 
-}  // namespace
-
-void setsound(Zelvo& z, int buffer, const std::string& tempm) {
-    const std::string relative = soundrelativepath(tempm);
-    if (relative.empty()) return;
-    const std::string shown = (fs::path(z.soundfolder) / relative).string();
-    std::string file = locate(z, shown, relative);
+// Loads a buffer from a path already made relative to the sound folder.
+void loadbuffer(Zelvo& z, int buffer, const std::string& relative) {
+    const std::string& file = locate(z, relative);
     if (file.empty()) return;  // the buffer keeps what it held
     try {
         z.platform.loadSound(buffer, file);
         loadedbuffers(z)[static_cast<std::size_t>(buffer)] = true;
     } catch (const std::exception& e) {
         // Deleted or renamed since it was found: it is missing now, as a fresh look-up says.
-        z.sound.located.erase(shown);
-        if (locate(z, shown, relative).empty()) return;
+        z.sound.located.erase(relative);
+        if (locate(z, relative).empty()) return;
         debuglog(z, std::string("error in setsound: ") + e.what());
-        debuglog(z, shown);
+        debuglog(z, shownpath(z, relative));
     }
+}
+
+}  // namespace
+
+void setsound(Zelvo& z, int buffer, const std::string& tempm) {
+    const std::string relative = soundrelativepath(tempm);
+    if (!relative.empty()) loadbuffer(z, buffer, relative);
 }
 
 namespace {
@@ -178,7 +186,7 @@ void makesound(Zelvo& z, const std::string& flock, double tempv, double tempp, i
         bufferindex = z.sound.nextbuffer;
     }
     if (bufferindex < 0 || bufferindex > z.sound.lastbuffer) return;
-    setsound(z, bufferindex, relative);
+    loadbuffer(z, bufferindex, relative);
     setvol(z, bufferindex, tempv);
     setpan(z, bufferindex, tempp);
     try {
