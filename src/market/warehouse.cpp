@@ -3,6 +3,7 @@
 #include "market/warehouse.h"
 
 #include <cmath>
+#include <vector>
 
 #include "core/numbers.h"
 #include "core/zelvo.h"
@@ -57,19 +58,26 @@ void spread(Zelvo& z, int quantity, int item) {
     auto wanted = [&](int k) {
         return items[k].carried == 1 && k != item && items[k].warehousestock < 100;
     };
-    // The items that can take a unit are counted once, not sought again for every unit.
+    // The items that can take a unit are found once, not sought again for every unit: a
+    // unit draws among all the items until it hits one of them, many draws a unit.
+    const int count = z.s.game.itemcount;
+    std::vector<unsigned char> takes(static_cast<std::size_t>(count) + 2);  // and a draw of 1
     int open = 0;
-    for (int k = 1; k <= z.s.game.itemcount; ++k) open += wanted(k) ? 1 : 0;
+    for (int k = 1; k <= count; ++k) {
+        takes[static_cast<std::size_t>(k)] = wanted(k) ? 1 : 0;
+        open += takes[static_cast<std::size_t>(k)];
+    }
     for (int unit = 0; unit < quantity && open > 0; ++unit) {
         int j = 0;
-        do j = static_cast<int>(Int(z.s.game.itemcount * z.rng.draw())) + 1;
-        while (!wanted(j));
+        // Int(count x r) + 1: the product is never negative, so the conversion floors it.
+        do j = static_cast<int>(count * z.rng.draw()) + 1;
+        while (!takes[static_cast<std::size_t>(j)]);
         if (items[j].pricefactor > 1) {
             items[j].pricefactor -= 0.01;
             if (items[j].pricefactor < 1) items[j].pricefactor = 1;
         }
         items[j].warehousestock += 1;
-        if (items[j].warehousestock >= 100) --open;
+        if (items[j].warehousestock >= 100) takes[static_cast<std::size_t>(j)] = 0, --open;
     }
 }
 
