@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 #include <string>
 
 #include "core/numbers.h"
@@ -62,6 +64,42 @@ TEST(Numtext, WritesPlainDecimals) {
         {1e60, "999999999999999949387135297074018866963645011013410073083904"},
     };
     for (const auto& c : cases) EXPECT_EQ(numtext(c.x), c.text) << c.text;
+}
+
+// Figures as the game meets them, against what 15 significant figures of printf give where
+// they need no exponent: whole numbers, cents, cents times a rate, and odd fractions.
+TEST(Numtext, AgreesWithFifteenFiguresOfPrintf) {
+    std::mt19937_64 random(7);
+    auto uniform = [&](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    int compared = 0;
+    for (int n = 0; n < 200000; ++n) {
+        double x = 0;
+        switch (n % 5) {
+        case 0:
+            x = std::trunc(uniform(-1e15, 1e15) / std::pow(10, n % 14));
+            break;
+        case 1:
+            x = std::round(uniform(-1e9, 1e9)) / 100;
+            break;
+        case 2:
+            x = std::round(uniform(0, 1e7)) / 100 * 0.95;
+            break;
+        case 3:
+            x = uniform(-1, 1) * std::pow(10, n % 19 - 5);
+            break;
+        default:
+            x = 1.0 / (n % 997 + 1) + n;
+            break;
+        }
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.15g", x);
+        if (x == 0 || std::string(expected).find('e') != std::string::npos) continue;
+        ASSERT_EQ(numtext(x), expected) << n;
+        ++compared;
+    }
+    EXPECT_GT(compared, 150000);
 }
 
 // A saved number: a blank for the sign when it is not negative, the shortest decimal that
