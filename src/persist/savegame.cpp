@@ -24,6 +24,11 @@ public:
     // A text is one line of the file, whatever it holds: a line break inside it becomes a
     // blank, so the file reads back as it was written.
     void text(const char*, const std::string& value) {
+        if (value.find_first_of("\r\n") == std::string::npos) {
+            text_ += value;
+            text_ += "\r\n";
+            return;
+        }
         for (std::size_t i = 0; i < value.size(); ++i) {
             const char c = value[i];
             if (c != '\r' && c != '\n') {
