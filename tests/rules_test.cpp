@@ -82,6 +82,44 @@ TEST(Features, InsuranceLevelsReplaceTheOneBelowAndCashLimitsThePrice) {
     EXPECT_EQ(featurecount(store), 1);
 }
 
+// A store holds a feature when its tag stands anywhere in its features text, however the
+// text came to be and however often it changes in place; the answers are kept between
+// questions, never past a change.
+TEST(Features, AStoreHoldsATagWhereverItStandsInTheText) {
+    Store store;
+    const std::string pharmacy = tag::Pharmacy;  // the tag spelled out, not the catalogue's
+    const char* texts[] = {
+        "",
+        "[pharmacy]",
+        "[tvads]xyz",  // as long as the one before
+        "x[pharmacy]y",
+        "[[pharmacy]",
+        "[pharmacy",
+        "[insurance1][insurance2][mailads]",
+        "[mailads][boardads][radioads][tvads][pharmacy][breakroom][securit",
+        "[extracarts][bottlereturn][decorations][customerservice][rewardsprogram]",
+        "[parkinglotlights][sensorstrip][security][lotsecurity][employeelounge]",
+        "[employeebonus][researchteam][insurance3]",
+    };
+    // Through more texts than are kept, twice, each changed in place and by assignment.
+    for (int round = 0; round < 2; ++round) {
+        for (const char* text : texts) {
+            store.features = text;
+            for (std::size_t flip = 0; flip <= store.features.size(); ++flip) {
+                if (flip > 0) store.features[flip - 1] ^= 0x20;  // a letter's case, in place
+                for (const Feature& feature : featurecatalogue())
+                    ASSERT_EQ(hasfeature(store, feature.tag),
+                              store.features.find(feature.tag) != std::string::npos)
+                        << store.features << " " << feature.tag;
+                ASSERT_EQ(hasfeature(store, pharmacy.c_str()),
+                          store.features.find(pharmacy) != std::string::npos)
+                    << store.features;
+                if (flip > 0) store.features[flip - 1] ^= 0x20;
+            }
+        }
+    }
+}
+
 TEST(Construction, ProjectsStopAtTenAislesAndBuildUnderConstruction) {
     StartedGame game;
     Zelvo& z = game.z;

@@ -2,7 +2,10 @@
 #include "features/catalogue.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 
 #include "core/zelvo.h"
 
@@ -37,8 +40,35 @@ constexpr Feature kCatalogue[] = {
     {Insurance3, 0, 1000, 0, 0, 0, 0, false},
 };
 
+static_assert(std::size(kCatalogue) <= 32, "a feature is a bit of a 32-bit word");
+
 const Feature& entry(const char* tag) {
     return *findfeature(tag);
+}
+
+bool holds(const std::string& text, const char* tag) {
+    return ::memmem(text.data(), text.size(), tag, std::strlen(tag)) != nullptr;
+}
+
+// The catalogue's features a features text holds, a bit each in catalogue order. The day
+// asks the same few texts about their features hundreds of times, and a text changes a few
+// times a game: the last texts met are kept with their answers.
+std::uint32_t heldfeatures(const std::string& text) {
+    struct Known {
+        std::string text;
+        std::uint32_t held = 0;
+    };
+    thread_local std::array<Known, 8> known;  // at first empty texts, which hold nothing
+    thread_local std::size_t oldest = 0;
+    for (const Known& k : known)
+        if (k.text == text) return k.held;
+    Known& fresh = known[oldest];
+    oldest = (oldest + 1) % known.size();
+    fresh.text = text;
+    fresh.held = 0;
+    for (std::size_t i = 0; i < std::size(kCatalogue); ++i)
+        if (holds(text, kCatalogue[i].tag)) fresh.held |= std::uint32_t{1} << i;
+    return fresh.held;
 }
 
 }  // namespace
@@ -73,10 +103,9 @@ std::span<const char* const> startingfeatures() {
 }
 
 bool hasfeature(const Store& store, const char* tag) {
-    // The C library's search skips ahead on the tag's letters; the string's own stops at
-    // every "[". The day asks this hundreds of times.
-    const std::string& text = store.features;
-    return ::memmem(text.data(), text.size(), tag, std::strlen(tag)) != nullptr;
+    for (std::size_t i = 0; i < std::size(kCatalogue); ++i)
+        if (kCatalogue[i].tag == tag) return (heldfeatures(store.features) >> i & 1) != 0;
+    return holds(store.features, tag);  // a tag spelled out elsewhere
 }
 
 int featurecount(const Store& store) {
