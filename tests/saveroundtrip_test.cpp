@@ -387,6 +387,36 @@ TEST(InterruptedSave, TheAutomaticSaveWritesOnlyIntoASwapFileOfItsOwn) {
     EXPECT_EQ(folder.read("lastsave"), "the next\r\n");
 }
 
+// A game stopped in the middle of a save leaves its temporary file; the next start-up
+// removes it, and nothing of another running game or of the player's.
+TEST(InterruptedSave, TheNextStartRemovesWhatAStoppedSaveLeft) {
+    testing::TempFolder folder;
+    const std::string self = std::to_string(::getpid()), parent = std::to_string(::getppid());
+    const struct {
+        std::string name;
+        bool removed;
+    } files[] = {
+        {".zelvo-" + self + "-3.tmp", true},  // a process of this number made none yet
+        {".zelvo-999999999-0.tmp", true},     // no process has so high a number
+        {".zelvo-99999999999-0.tmp", false},  // not a number the game writes
+        {".zelvo-" + parent + "-1.tmp", false},
+        {".zelvo-x-1.tmp", false},
+        {".zelvo-12-.tmp", false},
+        {"zelvo-999999999-0.tmp", false},
+        {"lastsave", false},
+        {".lastsave.swap", false},
+    };
+    for (const auto& f : files) folder.write(f.name, "a game");
+    std::filesystem::create_directory(folder.file(".zelvo-999999999-1.tmp"));
+    std::filesystem::create_symlink(folder.file("lastsave"), folder.file(".zelvo-999999999-2.tmp"));
+    EXPECT_EQ(removeleftovers(folder.path().string()), 2);
+    for (const auto& f : files)
+        EXPECT_EQ(std::filesystem::exists(folder.file(f.name)), !f.removed) << f.name;
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file(".zelvo-999999999-1.tmp")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file(".zelvo-999999999-2.tmp")));
+    EXPECT_EQ(folder.read("lastsave"), "a game");
+}
+
 // A save cut short at any line never loads as a game: the file of this version ends with
 // the statistics, and only the whole of it is a game.
 TEST(InterruptedSave, ASaveCutAtAnyLineIsRefusedAndChangesNothing) {

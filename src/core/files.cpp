@@ -3,9 +3,13 @@
 #include "core/files.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -124,6 +128,41 @@ std::string replacefile(const std::string& path, const std::string& text, bool d
         return std::strerror(error ? error : EIO);
     }
     return "";
+}
+
+int removeleftovers(const std::string& folder) {
+    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!listing) return 0;
+    int removed = 0;
+    const std::string_view prefix = ".zelvo-", suffix = ".tmp";
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+            !name.ends_with(suffix))
+            continue;
+        // ".zelvo-" process "-" counter ".tmp", both in digits.
+        const std::string_view middle =
+            name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+        const std::size_t dash = middle.find('-');
+        const auto digits = [](std::string_view text) {
+            return !text.empty() && text.size() <= 10 &&
+                   text.find_first_not_of("0123456789") == std::string_view::npos;
+        };
+        if (dash == std::string_view::npos || !digits(middle.substr(0, dash)) ||
+            !digits(middle.substr(dash + 1)))
+            continue;
+        const long long process = std::stoll(std::string(middle.substr(0, dash)));
+        const bool mine = process == ::getpid();
+        const bool gone = process > INT_MAX || process <= 0 ||
+                          (::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH);
+        if (!mine && !gone) continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(listing), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && ::unlinkat(::dirfd(listing), entry->d_name, 0) == 0)
+            ++removed;
+    }
+    ::closedir(listing);
+    return removed;
 }
 
 std::string swapfileof(const std::string& path) {

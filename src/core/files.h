@@ -38,6 +38,12 @@ const FileCalls& systemfilecalls();
 std::string replacefile(const std::string& path, const std::string& text, bool durable = false,
                         const FileCalls& calls = systemfilecalls());
 
+// Removes from `folder` the temporary files of replacements that never finished: those of
+// a game stopped in the middle of writing one. Only the game's own hidden names are
+// touched, and only when the process that made them is gone (or is this one, which has
+// made none yet at start-up). Returns how many were removed.
+int removeleftovers(const std::string& folder);
+
 // The hidden file beside `path` that `rewritefile` writes into.
 std::string swapfileof(const std::string& path);
 

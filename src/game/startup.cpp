@@ -1,6 +1,7 @@
 // The start-up sequence, from the seed to the welcome.
 #include "game/startup.h"
 
+#include "core/files.h"
 #include "core/zelvo.h"
 #include "game/shell.h"
 #include "persist/progress.h"
@@ -28,6 +29,7 @@ void Form_Load(Zelvo& z) {
     loadjaws(z);
 
     if (!startsound(z)) endprogram(z);
+    removeleftovers(z.folder);
 
     setdefaultnames(s);
     readprogress(z);
