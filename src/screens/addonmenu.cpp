@@ -251,10 +251,7 @@ void addonmenu(Zelvo& z, int KeyCode, int Shift) {
     movecursor(z, KeyCode, Shift);
     const int position = z.s.ui.menuposition;
     if (position == addonmenuitems(z)) {
-        if (KeyCode == key::Enter)
-            returntostore(z, storepos::Features);
-        else
-            sayit(z, "Previous menu");
+        previousmenu(z, KeyCode, storepos::Features);
     } else if (KeyCode == key::Enter) {
         purchase(z, position, Shift);
     } else {

@@ -48,10 +48,7 @@ void constructionmenu(Zelvo& z, int KeyCode, int Shift) {
     movecursor(z, KeyCode, Shift);
     const int position = z.s.ui.menuposition;
     if (position == constructionmenuitems(z)) {
-        if (KeyCode == key::Enter)
-            returntostore(z, back);
-        else
-            sayit(z, "Previous menu");
+        previousmenu(z, KeyCode, back);
         return;
     }
     const Project& project = constructionprojects()[position - 1];

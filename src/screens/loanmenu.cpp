@@ -60,10 +60,7 @@ void loanmenu(Zelvo& z, int KeyCode, int Shift) {
     movecursor(z, KeyCode, Shift);
     const int position = z.s.ui.menuposition;
     if (position == loanmenuitems(z)) {
-        if (KeyCode == key::Enter)
-            returntostore(z, storepos::Features);
-        else
-            sayit(z, "Previous menu");
+        previousmenu(z, KeyCode, storepos::Features);
         return;
     }
     const Bank& bank = banks()[position - 1];

@@ -181,10 +181,8 @@ void researchmenu(Zelvo& z, int KeyCode, int Shift) {
         rivalitem(z, position - 1, KeyCode, Shift);
     else if (position == players + 2)
         adviceitem(z, KeyCode, Shift);
-    else if (KeyCode == key::Enter)
-        returntostore(z, storepos::Summary);
     else
-        sayit(z, "Previous menu");
+        previousmenu(z, KeyCode, storepos::Summary);
 }
 
 }  // namespace zelvo

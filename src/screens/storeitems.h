@@ -30,6 +30,9 @@ inline int aisle(int loans, int n) {
 bool entersubscreen(Zelvo& z, int number, const char* words);
 // Back to the Store menu at `position`: the store's name, the previous sound, the item.
 void returntostore(Zelvo& z, int position);
+// The last item of a store's sub-screen: Enter goes back to the Store menu at `position`,
+// any other key names the item.
+void previousmenu(Zelvo& z, int KeyCode, int position);
 // +1 for either plus key, -1 for either minus key, 0 for any other key.
 int plusminus(int KeyCode);
 // The refusal of a purchase the store's cash does not cover, with the error sound.

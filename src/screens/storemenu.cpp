@@ -130,6 +130,13 @@ void returntostore(Zelvo& z, int position) {
     goback(z, menu::Store, position);
 }
 
+void previousmenu(Zelvo& z, int KeyCode, int position) {
+    if (KeyCode == key::Enter)
+        returntostore(z, position);
+    else
+        sayit(z, "Previous menu");
+}
+
 int plusminus(int KeyCode) {
     if (KeyCode == key::Plus || KeyCode == key::KeypadPlus) return 1;
     if (KeyCode == key::Minus || KeyCode == key::KeypadMinus) return -1;

@@ -107,10 +107,7 @@ void suppliermenu(Zelvo& z, int KeyCode, int Shift) {
         std::min(ui.orderamount, z.s.aisle[z.s.game.humanslot][ui.selectedaisle].capacity);
     ui.buyamount = item > 0 ? std::min(ui.orderamount, z.s.item[item].warehousestock) : 0;
     if (position == suppliermenuitems(z)) {
-        if (KeyCode == key::Enter)
-            returntostore(z, storepos::aisle(loans, ui.selectedaisle) - 1);
-        else
-            sayit(z, "Previous menu");
+        previousmenu(z, KeyCode, storepos::aisle(loans, ui.selectedaisle) - 1);
         return;
     }
     const double unitprice = warehouseprice(z, item, ui.buyamount);
