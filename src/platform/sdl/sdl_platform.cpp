@@ -27,6 +27,11 @@ std::tm localNow() {
 }  // namespace
 
 SdlPlatform::SdlPlatform(const std::string& title) : title_(title) {
+    // The window shows one surface of text, copied to the screen by SDL itself. Left to
+    // choose, SDL brings up OpenGL for that copy, which costs most of the start-up and
+    // replaces the first window with one made for OpenGL. The environment still decides
+    // when it sets SDL_FRAMEBUFFER_ACCELERATION.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
         throw PlatformError(std::string("the window could not be opened: ") + SDL_GetError());
     window_ =
