@@ -27,8 +27,6 @@ std::tm localNow() {
 }  // namespace
 
 SdlPlatform::SdlPlatform(const std::string& title) : title_(title) {
-    // The game opens its voice first thing; the connection is made meanwhile.
-    voice_.prepare();
     // The window shows one surface of text, copied to the screen by SDL itself. Left to
     // choose, SDL brings up OpenGL for that copy, which costs most of the start-up and
     // replaces the first window with one made for OpenGL. The environment still decides
@@ -36,6 +34,10 @@ SdlPlatform::SdlPlatform(const std::string& title) : title_(title) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
         throw PlatformError(std::string("the window could not be opened: ") + SDL_GetError());
+    // The game opens its voice first thing; the connection is made while the window opens.
+    // Not before SDL_Init, which changes the process's locale for a moment, and no other
+    // thread may run locale-dependent code meanwhile.
+    voice_.prepare();
     window_ =
         SDL_CreateWindow(asUtf8(title).c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                          kWidth, kHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
