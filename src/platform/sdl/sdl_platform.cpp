@@ -27,8 +27,17 @@ std::tm localNow() {
 }  // namespace
 
 SdlPlatform::SdlPlatform(const std::string& title) : title_(title) {
+    // The window shows one surface of text, copied to the screen by SDL itself. Left to
+    // choose, SDL brings up OpenGL for that copy, which costs most of the start-up and
+    // replaces the first window with one made for OpenGL. The environment still decides
+    // when it sets SDL_FRAMEBUFFER_ACCELERATION.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
         throw PlatformError(std::string("the window could not be opened: ") + SDL_GetError());
+    // The game opens its voice first thing; the connection is made while the window opens.
+    // Not before SDL_Init, which changes the process's locale for a moment, and no other
+    // thread may run locale-dependent code meanwhile.
+    voice_.prepare();
     window_ =
         SDL_CreateWindow(asUtf8(title).c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
                          kWidth, kHeight, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
@@ -45,7 +54,7 @@ SdlPlatform::SdlPlatform(const std::string& title) : title_(title) {
     if (!text_->problem().empty())
         std::fprintf(stderr, "%s; the window stays blank\n", text_->problem().c_str());
     braille_ = std::make_unique<BrailleDisplay>(x11WindowId(window_));
-    redraw();
+    // The first picture is left to the first pass over the events (see drawLines).
 }
 
 SdlPlatform::~SdlPlatform() {
@@ -74,10 +83,15 @@ int SdlPlatform::windowWidth() {
 
 void SdlPlatform::drawLines(const std::vector<std::string>& lines) {
     lines_ = lines;
-    redraw();
+    // The window's first picture costs more than any later one (the surface behind it is
+    // made and filled, the letters are rendered for the first time). It is drawn at the
+    // first pass over the events, which comes right after the start-up hands the welcome
+    // to the voice, so that the welcome does not wait for it; every later one at once.
+    if (painted_) redraw();
 }
 
 void SdlPlatform::redraw() {
+    painted_ = true;
     if (text_) text_->showLines(lines_);
 }
 
@@ -93,6 +107,7 @@ void SdlPlatform::processEvents(int timeoutMs) {
         if (events_) events_->onClose();
         return;
     }
+    if (!painted_) redraw();
     screenReader_.pump();
     if (braille_) braille_->pump();
     // While the screen reader owes answers or the braille display may send its panning

@@ -71,6 +71,7 @@ private:
     SDL_Window* window_ = nullptr;
     std::string title_;
     std::vector<std::string> lines_;  // what the window shows, drawn again when exposed
+    bool painted_ = false;            // the window has had its first picture
     // Declared after the window so that they are released before it.
     DayTimer timer_;
     ScreenReader screenReader_;

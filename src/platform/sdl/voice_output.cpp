@@ -52,6 +52,10 @@ VoiceOutput::~VoiceOutput() {
     close();
 }
 
+void VoiceOutput::prepare() {
+    if (!closed_) speechd_.open();
+}
+
 bool VoiceOutput::open() {
     if (closed_) return false;
     if (opened_) return true;

@@ -32,6 +32,9 @@ public:
     VoiceOutput(const VoiceOutput&) = delete;
     VoiceOutput& operator=(const VoiceOutput&) = delete;
 
+    // Starts connecting to speech-dispatcher ahead of open(), so that the connection is
+    // made while the window opens. Nothing is said before open().
+    void prepare();
     bool open();
     void setRate(int rate);
     // Cuts off what is being said and says `text`; an empty text only silences.
