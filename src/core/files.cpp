@@ -54,18 +54,17 @@ std::string folderof(const std::string& path) {
 // found under its name (a link, a file that another name shares, a pipe) is not the game's
 // to write into: that name is removed and a file of its own made in its place.
 int openswapfile(const std::string& swap) {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-        const int fd = ::open(swap.c_str(), attempt == 0 ? flags : flags | O_EXCL, 0666);
-        struct stat info {};
-        if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1)
-            return fd;
-        if (fd >= 0) ::close(fd);
-        if (fd < 0 && errno != ELOOP && errno != ENXIO) return -1;
-        if (S_ISDIR(info.st_mode) || ::unlink(swap.c_str()) != 0) break;
-    }
-    errno = EEXIST;
-    return -1;
+    const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(swap.c_str(), flags, 0666);
+    struct stat info {};
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1)
+        return fd;
+    if (fd >= 0) ::close(fd);
+    // A link is refused as a loop and a pipe as having no reader; a folder is no file at all.
+    if (fd < 0 && errno != ELOOP && errno != ENXIO) return -1;
+    if (::unlink(swap.c_str()) != 0) return -1;
+    fd = ::open(swap.c_str(), flags | O_EXCL, 0666);
+    return fd;
 }
 
 }  // namespace
