@@ -14,16 +14,9 @@
 set -euo pipefail
 set +m
 
-die() {
-    printf 'check-installed: %s\n' "$*" >&2
-    exit 1
-}
-failures=0
-ok() { printf 'ok   %s\n' "$*"; }
-fail() {
-    printf 'FAIL %s\n' "$*"
-    failures=$((failures + 1))
-}
+here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
+# shellcheck source=report.sh
+. "$here/report.sh" check-installed
 
 usage="usage: $0 PREFIX [xdg|home], or $0 --install BUILD_FOLDER [xdg|home]"
 build=

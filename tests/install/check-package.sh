@@ -9,16 +9,8 @@
 set -euo pipefail
 here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 
-die() {
-    printf 'check-package: %s\n' "$*" >&2
-    exit 1
-}
-failures=0
-ok() { printf 'ok   %s\n' "$*"; }
-fail() {
-    printf 'FAIL %s\n' "$*"
-    failures=$((failures + 1))
-}
+# shellcheck source=report.sh
+. "$here/report.sh" check-package
 
 [ $# -eq 1 ] || die "usage: $0 BUILD_FOLDER"
 build=$(readlink -f "$1")
