@@ -135,12 +135,15 @@ TEST(RivalStocking, PriceCutsFollowTheSlotsDaysAndCost) {
         double newprice;
         int newsaledays;
     } cases[] = {
-        {3, 10, 5, 0, 1, {}, 9, 0},         // slot 3 reconsiders every day
-        {4, 10, 5, 0, 2, {}, 10, 2},        // slot 4 waits three days
-        {2, 10, 9, 0, 2, {}, 10, 2},        // a cut landing on the cost: no draw, no cut
-        {2, 10, 9.5, 0, 2, {0.19}, 9, 0},   // below cost, drawn 20 of 20
-        {2, 10, 9.5, 0, 2, {0.20}, 10, 2},  // below cost, drawn 21
-        {2, 10, 5, 3, 2, {}, 10, 0},        // selling: a new period starts
+        {3, 10, 5, 0, 1, {}, 9, 0},   // slot 3 reconsiders every day
+        {4, 10, 5, 0, 2, {}, 10, 2},  // slot 4 waits three days
+        {2, 10, 9, 0, 2, {}, 10, 2},  // a cut landing on the cost: no draw, no cut
+        {2, 1120, 1007.9999999999999, 0, 2, {}, 1120, 2},  // ... on a cost held just below it
+        {2, 1120, 1008.0000000000001, 0, 2, {}, 1120, 2},  // ... or just above it
+        {2, 1120, 1008.001, 0, 2, {0.5}, 1120, 2},         // a tenth of a cent is below cost
+        {2, 10, 9.5, 0, 2, {0.19}, 9, 0},                  // below cost, drawn 20 of 20
+        {2, 10, 9.5, 0, 2, {0.20}, 10, 2},                 // below cost, drawn 21
+        {2, 10, 5, 3, 2, {}, 10, 0},                       // selling: a new period starts
     };
     for (const Case& c : cases) {
         Rivals game;

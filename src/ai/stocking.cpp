@@ -139,8 +139,11 @@ void cutprices(Zelvo& z, int s) {
         }
         if (aisle.sold != 0 || aisle.saledays < profile.cutdays) continue;
         const double newprice = roundcents(aisle.price * 0.9);
-        bool cut = newprice > aisle.cost;
-        if (newprice < aisle.cost) cut = draw(z, 100) <= profile.belowcost;
+        // The cost is an average of purchase prices and may carry binary noise (1008 held as
+        // 1007.9999999999999); a cut that lands on it is judged on the figure it stands for.
+        const double cost = roundeven(aisle.cost, 9);
+        bool cut = newprice > cost;
+        if (newprice < cost) cut = draw(z, 100) <= profile.belowcost;
         if (!cut) continue;
         logsecondstore(z, s,
                        "Looking to adjust the price of (" + z.s.item[aisle.item].name +

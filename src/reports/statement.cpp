@@ -170,11 +170,9 @@ void monthlystatement(Zelvo& z) {
     }
 
     // A player who went bankrupt today stays in the Lost menu: the game is over, and the
-    // statement (kept in its file) must not lead back into it.
-    if (s.ui.menu == menu::Lost) {
-        menus(z, -1, -1);
-        return;
-    }
+    // statement (kept in its file) must not lead back into it. The bankruptcy has just been
+    // said and is still being heard; saying it again would only start it over.
+    if (s.ui.menu == menu::Lost) return;
     const bool last = s.calendar.month == 12 && s.calendar.year == 5;
     entermenu(z, last ? menu::Final : menu::Statement, s.game.humanslot);
 }
