@@ -134,20 +134,31 @@ TEST(Startusout, FewerThan30ItemsBringBackTheBuiltInList) {
     EXPECT_EQ(s.game.itemcount, 63);
 }
 
-TEST(Startusout, LeavesNamesAndTheAisleCountersAlone) {
+// A new game keeps the player's names and settings, and nothing of the last game's trade: an
+// aisle of the new store must not report what the old one sold.
+TEST(Startusout, KeepsNamesAndSettingsButClearsTheLastGamesCounters) {
     StartedGame game;
     GameState& s = game.z.s;
     s.human().storename = "Mine";
-    s.aisle[1][2].sold = 17;
+    s.ui.speechoutput = 2;
+    s.aisle[1][2] = Aisle{5, 3, 20, 7.5, 17, 40, 6.27};
+    s.aisle[3][6].saledays = 12;
     s.store[3].customers = 40;
     s.store[2].crowdhistory[5] = 1;
-    s.ui.speechoutput = 2;
+    s.store[2].crowdhistory[30] = 1;
     startusout(game.z);
     EXPECT_EQ(s.human().storename, "Mine");
-    EXPECT_EQ(s.aisle[1][2].sold, 17);
-    EXPECT_EQ(s.store[3].customers, 40);
-    EXPECT_EQ(s.store[2].crowdhistory[5], 1);
     EXPECT_EQ(s.ui.speechoutput, 2);
+    for (int p = 1; p <= 5; ++p) {
+        EXPECT_EQ(s.store[p].customers, 0) << p;
+        for (int d = 1; d <= kCrowdDays; ++d) EXPECT_EQ(s.store[p].crowdhistory[d], 0) << p;
+        for (int a = 1; a <= s.store[p].aislecount; ++a) {
+            const Aisle& aisle = s.aisle[p][a];
+            EXPECT_EQ(aisle.sold, 0) << p << " " << a;
+            EXPECT_EQ(aisle.saledays, 0) << p << " " << a;
+            EXPECT_EQ(aisle.cost, 0) << p << " " << a;
+        }
+    }
 }
 
 }  // namespace

@@ -73,6 +73,11 @@ void setupstores(Zelvo& z, const DifficultyRow& row) {
             aisle.stock = 0;
             aisle.capacity = 20;
             aisle.price = 0;
+            // The last game's sales counters and purchase cost are not this game's: a new
+            // game must not report what an aisle of the old one sold.
+            aisle.sold = 0;
+            aisle.saledays = 0;
+            aisle.cost = 0;
             // Every aisle any store has gets the computer stores' capacity.
             if (bigger)
                 for (int slot = 2; slot <= 5; ++slot)
@@ -80,7 +85,9 @@ void setupstores(Zelvo& z, const DifficultyRow& row) {
         }
         store.monthlybills = 800;
         store.billsmonthslate = 0;
-        store.crowdhistory[1] = 0;
+        // Nor the old game's customers and crowded days (the check-out report reads them).
+        store.crowdhistory.fill(0);
+        store.customers = 0;
         store.creditrating = 720;
         if (!computer) addloan(s, i, 100000, 669);
         if (computer) addloan(s, i, row.loan, row.payment);
