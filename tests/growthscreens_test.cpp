@@ -91,6 +91,8 @@ TEST(LoanMenu, AFullLoanListRefusesAndKeepsEveryRecord) {
 }
 
 TEST(LoanItems, ExtraPaymentsTakeOnlyWhatWasTypedAndCatchingUpPaysTheLateMonths) {
+    const char* const kNotAnAmount =
+        "That is not an amount.  Type a whole number of dollars, such as 500.";
     struct Case {
         const char* typed;
         const char* answer;
@@ -99,15 +101,26 @@ TEST(LoanItems, ExtraPaymentsTakeOnlyWhatWasTypedAndCatchingUpPaysTheLateMonths)
         {"250.75", "You have paid $250.00 toward this loan.", 250},
         {"0.5", "Canceled.", 0},
         {"", "Canceled.", 0},
-        {"abc", "Canceled.", 0},
-        {"1e9", "Canceled.", 0},
+        {"   ", "Canceled.", 0},
         {"-5", "Canceled.", 0},
-        {"1 000", "Canceled.", 0},
-        {"nan", "Canceled.", 0},
+        {"abc", kNotAnAmount, 0},
+        {"12abc", kNotAnAmount, 0},
+        {"1e9", kNotAnAmount, 0},
+        {"1 000", kNotAnAmount, 0},
+        {"nan", kNotAnAmount, 0},
+        {"$", kNotAnAmount, 0},
+        {"1,00", kNotAnAmount, 0},
+        {",100", kNotAnAmount, 0},
+        {"1000,000", kNotAnAmount, 0},
+        {"$-5", kNotAnAmount, 0},
         {" 40 ", "You have paid $40.00 toward this loan.", 40},
+        {"$45", "You have paid $45.00 toward this loan.", 45},
+        {"$99.99", "You have paid $99.00 toward this loan.", 99},
+        {"+$7", "You have paid $7.00 toward this loan.", 7},
         {"900", "You do not have that much.", 0},
         {"99999999999999999999999999", "You do not have that much.", 0},
         {"600", "You have paid $520.00 and completely paid off this loan!", 520},
+        {"$1,000", "You do not have that much.", 0},  // read as 1000, not 1
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

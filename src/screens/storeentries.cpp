@@ -42,10 +42,18 @@ void payextratoward(Zelvo& z, int record) {
                    "Enter the amount of extra money you'd like to send in, or leave blank to "
                    "cancel.",
                    "Pay extra toward loan");
+    if (typed.find_first_not_of(' ') == std::string::npos) {  // a blank answer, or Escape
+        sayit(z, "Canceled.");
+        return;
+    }
+    // A text that is no amount is not a change of mind: the player is told what the box wants.
+    const std::optional<double> amount = typedamount(typed);
+    if (!amount) {
+        sayit(z, "That is not an amount.  Type a whole number of dollars, such as 500.");
+        return;
+    }
     double paid = 0;
-    const std::optional<double> amount = typednumber(typed);
-    const PaymentOutcome outcome =
-        amount ? payextra(z, record, *amount, paid) : PaymentOutcome::Canceled;
+    const PaymentOutcome outcome = payextra(z, record, *amount, paid);
     if (outcome == PaymentOutcome::Canceled)
         sayit(z, "Canceled.");
     else if (outcome == PaymentOutcome::CannotAfford)

@@ -55,20 +55,38 @@ std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& t
     return oneline(typed);
 }
 
-std::optional<double> typednumber(const std::string& text) {
-    std::size_t begin = text.find_first_not_of(' ');
+std::optional<double> typedamount(const std::string& text) {
+    const std::size_t begin = text.find_first_not_of(' ');
     if (begin == std::string::npos) return std::nullopt;
-    const std::size_t end = text.find_last_not_of(' ') + 1;
-    const std::string number = text.substr(begin, end - begin);
-    std::size_t i = number[0] == '+' || number[0] == '-' ? 1 : 0;
-    int digits = 0, points = 0;
-    for (; i < number.size(); ++i) {
-        if (std::isdigit(static_cast<unsigned char>(number[i])))
+    const std::string typed = text.substr(begin, text.find_last_not_of(' ') + 1 - begin);
+    std::size_t i = 0;
+    std::string number;  // the sign and the digits, as strtod reads them
+    if (typed[i] == '+' || typed[i] == '-') number.push_back(typed[i++]);
+    if (i < typed.size() && typed[i] == '$') ++i;
+    // The whole part: digits, in groups of three after the first when commas are used.
+    int digits = 0, group = 0;
+    bool grouped = false;
+    for (; i < typed.size() && typed[i] != '.'; ++i) {
+        const char c = typed[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            number.push_back(c);
             ++digits;
-        else if (number[i] == '.' && ++points == 1)
-            continue;
-        else
+            ++group;
+        } else if (c == ',' && group >= 1 && (grouped ? group == 3 : group <= 3)) {
+            grouped = true;
+            group = 0;
+        } else {
             return std::nullopt;
+        }
+    }
+    if (grouped && group != 3) return std::nullopt;
+    if (i < typed.size()) {  // the point and the decimals
+        number.push_back(typed[i++]);
+        for (; i < typed.size(); ++i) {
+            if (!std::isdigit(static_cast<unsigned char>(typed[i]))) return std::nullopt;
+            number.push_back(typed[i]);
+            ++digits;
+        }
     }
     if (digits == 0) return std::nullopt;
     return std::strtod(number.c_str(), nullptr);
