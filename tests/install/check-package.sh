@@ -85,6 +85,13 @@ else
     fail "changelog: its latest entry is '$latest', not version $version (data/debian/changelog)"
 fi
 
+# The copyright file gives the game's licence and points at the text every Debian system has.
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/zelvo/copyright)
+grep -qx 'License: GPL-3.0-or-later' <<<"$copyright" &&
+    grep -qF '"/usr/share/common-licenses/GPL-3"' <<<"$copyright" &&
+    ok "copyright: GPL-3.0-or-later, its text in /usr/share/common-licenses/GPL-3" ||
+    fail "copyright: no GPL-3.0-or-later licence pointing at /usr/share/common-licenses/GPL-3"
+
 # Debian's own checks of the package: any error fails, and every tag is shown.
 if lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1; then
     ok "lintian: no errors"
