@@ -39,8 +39,8 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS "orca, brltty")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The launcher is written at install time with the program's path as the package will have
-# it (/usr/games/zelvo), not as it lies in CPack's staging folder.
-# With DESTDIR, CPack installs to CPACK_INSTALL_PREFIX, not the packaging prefix.
+# it (/usr/games/zelvo), not as it lies in CPack's staging folder: so CPack installs with
+# DESTDIR, and then to CPACK_INSTALL_PREFIX rather than the packaging prefix.
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX ${CPACK_PACKAGING_INSTALL_PREFIX})
 
