@@ -1,18 +1,27 @@
 # What `cmake --install` puts where: the programs, the sounds, the launcher, the icon and
-# the manual page. An installed game finds its sounds in ../share/zelvo from its bin folder.
+# the manual page. The programs go in games/, as Debian keeps games in /usr/games (and
+# /usr/local/games for a plain prefix); an installed game finds its sounds in ../share/zelvo
+# from there.
 include(GNUInstallDirs)
 
 # Installing and packaging take what the build made; they do not build every test first.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
+set(ZELVO_GAMES_DIR games)
 set(ZELVO_DATA_DIR ${CMAKE_INSTALL_DATADIR}/zelvo)
-file(RELATIVE_PATH ZELVO_DATA_FROM_BIN /root/${CMAKE_INSTALL_BINDIR} /root/${ZELVO_DATA_DIR})
-target_compile_definitions(zelvo PRIVATE ZELVO_DATA_FROM_BIN="${ZELVO_DATA_FROM_BIN}")
+file(RELATIVE_PATH ZELVO_DATA_FROM_PROGRAM /root/${ZELVO_GAMES_DIR} /root/${ZELVO_DATA_DIR})
+target_compile_definitions(zelvo PRIVATE ZELVO_DATA_FROM_PROGRAM="${ZELVO_DATA_FROM_PROGRAM}")
 
-install(TARGETS zelvo zelvo-headless RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zelvo zelvo-headless RUNTIME DESTINATION ${ZELVO_GAMES_DIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/sounds DESTINATION ${ZELVO_DATA_DIR})
-install(FILES data/zelvo.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/zelvo.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The launcher names the program by its full path, which only the install knows.
+install(CODE "
+  set(ZELVO_DESKTOP_TEMPLATE \"${CMAKE_SOURCE_DIR}/data/zelvo.desktop.in\")
+  set(ZELVO_GAMES_DIR \"${ZELVO_GAMES_DIR}\")
+  set(ZELVO_APPLICATIONS_DIR \"${CMAKE_INSTALL_DATADIR}/applications\")")
+install(SCRIPT cmake/install-desktop-entry.cmake)
 
 # Manual pages are installed compressed, as Debian's policy asks; -n keeps the package
 # reproducible.

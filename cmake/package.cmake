@@ -38,5 +38,23 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "orca, brltty")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# The launcher is written at install time with the program's path as the package will have
+# it (/usr/games/zelvo), not as it lies in CPack's staging folder: so CPack installs with
+# DESTDIR, and then to CPACK_INSTALL_PREFIX rather than the packaging prefix.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX ${CPACK_PACKAGING_INSTALL_PREFIX})
+
+# The licence and the history, where Debian's policy looks for them: the copyright file in
+# the machine-readable format, pointing at the GPL's text that every Debian system has, and
+# the changelog compressed with -9n (no name or date inside, so the package is reproducible).
+# The changelog is kept by hand: a new version of the game needs its entry there. The package
+# is the game's own (its version has no Debian revision), so the changelog is changelog.gz,
+# not changelog.Debian.gz.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS data/debian/changelog)
+configure_file(data/debian/copyright.in debian/copyright @ONLY)
+execute_process(COMMAND ${GZIP} -9nc ${CMAKE_SOURCE_DIR}/data/debian/changelog
+  OUTPUT_FILE ${CMAKE_BINARY_DIR}/debian/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${CMAKE_BINARY_DIR}/debian/copyright ${CMAKE_BINARY_DIR}/debian/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 include(CPack)

@@ -43,7 +43,7 @@ TEST(PlayerFolder, ChosenByDirThenPortableThenXdgThenHome) {
 
 TEST(PlayerFolder, NoHomeAndNoXdgIsAProblemNamingTheWayOut) {
     for (const std::optional<std::string>& home : {std::optional<std::string>(), {""}}) {
-        FolderFacts facts{"", "/usr/bin/", false, false, std::nullopt, home};
+        FolderFacts facts{"", "/usr/games/", false, false, std::nullopt, home};
         const FolderChoice choice = choosePlayerFolder(facts);
         EXPECT_EQ(choice.folder, "");
         EXPECT_NE(choice.problem.find("--dir"), std::string::npos) << choice.problem;
@@ -57,8 +57,9 @@ TEST(SoundFolder, BesideTheProgramFirstThenInstalledThenTheProgram) {
     };
     EXPECT_EQ(chooseSoundFolder("/b/", installed, with({"/b/sounds", "/b/../share/zelvo/sounds"})),
               "/b/");
-    EXPECT_EQ(chooseSoundFolder("/usr/bin", installed, with({"/usr/bin/../share/zelvo/sounds"})),
-              "/usr/bin/../share/zelvo");
+    EXPECT_EQ(
+        chooseSoundFolder("/usr/games", installed, with({"/usr/games/../share/zelvo/sounds"})),
+        "/usr/games/../share/zelvo");
     EXPECT_EQ(chooseSoundFolder("/b/", installed, with({})), "/b/");
 }
 

@@ -20,10 +20,10 @@
 #include "game/startup.h"
 #include "platform/sdl/sdl_platform.h"
 
-// Where an installed game's sounds are, seen from its bin folder; the build sets it from
-// the install folders.
-#ifndef ZELVO_DATA_FROM_BIN
-#define ZELVO_DATA_FROM_BIN "../share/zelvo"
+// Where an installed game's sounds are, seen from the folder its programs are installed in
+// (games/); the build sets it from the install folders.
+#ifndef ZELVO_DATA_FROM_PROGRAM
+#define ZELVO_DATA_FROM_PROGRAM "../share/zelvo"
 #endif
 
 namespace {
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         zelvo::Zelvo z(recorder, choice.folder);
-        z.soundfolder = zelvo::chooseSoundFolder(program, ZELVO_DATA_FROM_BIN, isFolder);
+        z.soundfolder = zelvo::chooseSoundFolder(program, ZELVO_DATA_FROM_PROGRAM, isFolder);
         platform.setTitle(zelvo::windowtitle(z));
         try {
             zelvo::Form_Load(z);

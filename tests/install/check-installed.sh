@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks an installed game: its files are in place, and the game started from its bin folder
+# Checks an installed game: its files are in place, and the game started from its games folder
 # finds its sounds and keeps the player's files in the XDG folder, never beside itself.
 #
 # Usage: check-installed.sh PREFIX [xdg|home]
@@ -51,21 +51,31 @@ fi
 prefix=$(readlink -f "$prefix")
 
 # What is installed, and where.
-for file in bin/zelvo bin/zelvo-headless share/zelvo/sounds/game/tick.wav \
+for file in games/zelvo games/zelvo-headless share/zelvo/sounds/game/tick.wav \
     share/zelvo/sounds/menu/enter.wav share/applications/zelvo.desktop \
     share/icons/hicolor/scalable/apps/zelvo.svg share/man/man6/zelvo.6.gz \
-    share/man/man6/zelvo-headless.6.gz; do
+    share/man/man6/zelvo-headless.6.gz share/doc/zelvo/copyright; do
     [ -f "$prefix/$file" ] || fail "installed: no $file under $prefix"
 done
 for program in zelvo zelvo-headless; do
-    [ -x "$prefix/bin/$program" ] || fail "installed: $program cannot be run"
+    [ -x "$prefix/games/$program" ] || fail "installed: $program cannot be run"
 done
-grep -qx 'Exec=zelvo' "$prefix/share/applications/zelvo.desktop" 2>/dev/null &&
-    grep -q '^Categories=Game;' "$prefix/share/applications/zelvo.desktop" ||
-    fail "installed: the launcher does not start zelvo from the Game category"
+# The launcher names the program by the path it has once installed: PREFIX/games/zelvo, or
+# for a package unpacked into a scratch root, that path inside the root.
+desktop=$prefix/share/applications/zelvo.desktop
+launch=$(sed -n 's/^Exec=//p' "$desktop" 2>/dev/null)
+# A path with blanks or other reserved characters is quoted: undo the string's escapes, then
+# the quoting's.
+if [[ "$launch" == \"*\" ]]; then
+    launch=$(sed 's/^"//; s/"$//; s/%%/%/g; s/\\\\/\\/g; s/\\\(.\)/\1/g' <<<"$launch")
+fi
+root=${prefix%"${launch%/games/zelvo}"}
+[[ "$launch" == /*/games/zelvo ]] && [ "$root$launch" -ef "$prefix/games/zelvo" ] &&
+    grep -q '^Categories=Game;' "$desktop" ||
+    fail "installed: the launcher does not start $prefix/games/zelvo from the Game category (Exec=$launch)"
 [[ $'\n'$(gzip -dc "$prefix/share/man/man6/zelvo.6.gz" 2>/dev/null) == *$'\n.TH ZELVO 6'* ]] ||
     fail "installed: zelvo.6.gz is not the manual page"
-[ "$failures" -eq 0 ] && ok "installed: programs, sounds, launcher, icon and manual pages"
+[ "$failures" -eq 0 ] && ok "installed: programs, sounds, launcher ($launch), icon, manual pages, copyright"
 
 mkdir -p "$work/home" "$work/run"
 chmod 700 "$work/run"
@@ -89,7 +99,7 @@ before=$(cd "$prefix" && find . | sort)
 
 # The real game: its start notes the language in the debug log once it is past the sound
 # device and has loaded every sound; then it is told to close, as a window manager would.
-"$prefix/bin/zelvo" >"$work/zelvo.log" 2>&1 </dev/null &
+"$prefix/games/zelvo" >"$work/zelvo.log" 2>&1 </dev/null &
 game_pid=$!
 for ((i = 0; i < 300; i++)); do
     grep -qF "Using English." "$player/debuglog.txt" 2>/dev/null && break
@@ -124,7 +134,7 @@ fi
 
 # The installed runner plays a few keys in the folder it is given.
 mkdir "$work/headless"
-printf 'Down\nUp\n' | "$prefix/bin/zelvo-headless" --dir "$work/headless" --seed 1 --year 2026 \
+printf 'Down\nUp\n' | "$prefix/games/zelvo-headless" --dir "$work/headless" --seed 1 --year 2026 \
     >"$work/headless.log" 2>&1 || true
 if grep -q '^say: Welcome to Zelvo' "$work/headless.log"; then
     ok "zelvo-headless: runs and speaks"

@@ -15,7 +15,7 @@ here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 [ $# -eq 1 ] || die "usage: $0 BUILD_FOLDER"
 build=$(readlink -f "$1")
 [ -f "$build/CPackConfig.cmake" ] || die "no CPackConfig.cmake in $build: configure it first"
-for tool in cpack dpkg-deb dpkg readelf; do
+for tool in cpack dpkg-deb dpkg readelf lintian; do
     command -v "$tool" >/dev/null || die "$tool is not installed"
 done
 
@@ -45,7 +45,7 @@ for needed in speech-dispatcher speech-dispatcher-espeak-ng fonts-liberation2; d
 done
 # Every library the programs link is declared by the name of the Debian package that has it.
 for program in zelvo zelvo-headless; do
-    dpkg-deb --fsys-tarfile "$deb" | tar -xOf - "./usr/bin/$program" >"$work/$program"
+    dpkg-deb --fsys-tarfile "$deb" | tar -xOf - "./usr/games/$program" >"$work/$program"
     while read -r soname; do
         # awk reads to the end: an early exit would end ldconfig with SIGPIPE.
         path=$(/sbin/ldconfig -p | awk -v so="$soname" '$1 == so && !found { print $NF; found = 1 }')
@@ -60,18 +60,45 @@ done
 
 # What it holds.
 contents=$(dpkg-deb -c "$deb" | awk '{ print $NF }')
-for file in ./usr/bin/zelvo ./usr/bin/zelvo-headless ./usr/share/zelvo/sounds/game/tick.wav \
+for file in ./usr/games/zelvo ./usr/games/zelvo-headless ./usr/share/zelvo/sounds/game/tick.wav \
     ./usr/share/applications/zelvo.desktop ./usr/share/icons/hicolor/scalable/apps/zelvo.svg \
-    ./usr/share/man/man6/zelvo.6.gz; do
+    ./usr/share/man/man6/zelvo.6.gz ./usr/share/doc/zelvo/copyright \
+    ./usr/share/doc/zelvo/changelog.gz; do
     grep -qxF "$file" <<<"$contents" || fail "contents: no $file"
 done
-stray=$(grep -v -e '^\./$' -e '^\./usr/$' -e '^\./usr/bin/' -e '^\./usr/share/$' \
+stray=$(grep -v -e '^\./$' -e '^\./usr/$' -e '^\./usr/games/' -e '^\./usr/share/$' \
     -e '^\./usr/share/zelvo/' -e '^\./usr/share/applications/' -e '^\./usr/share/icons/' \
-    -e '^\./usr/share/man/' <<<"$contents" || true)
+    -e '^\./usr/share/man/' -e '^\./usr/share/doc/$' -e '^\./usr/share/doc/zelvo/' \
+    <<<"$contents" || true)
 [ -z "$stray" ] || fail "contents: unexpected files: $(tr '\n' ' ' <<<"$stray")"
 owners=$(dpkg-deb -c "$deb" | awk '{ print $2 }' | sort -u)
 [ "$owners" = root/root ] || fail "contents: files not owned by root: $owners"
-[ "$failures" -eq 0 ] && ok "contents: programs, sounds, launcher, icon, manual pages, all root's"
+[ "$failures" -eq 0 ] && ok "contents: programs, sounds, launcher, icon, manual pages, copyright, changelog, all root's"
+
+# The changelog's latest entry is this version: a new version of the game needs its entry.
+latest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/zelvo/changelog.gz |
+    gzip -dc | sed -n 1p)
+version=$(field Version)
+if [[ "$latest" == "zelvo ($version) "* ]]; then
+    ok "changelog: its latest entry is version $version"
+else
+    fail "changelog: its latest entry is '$latest', not version $version (data/debian/changelog)"
+fi
+
+# The copyright file gives the game's licence and points at the text every Debian system has.
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/zelvo/copyright)
+grep -qx 'License: GPL-3.0-or-later' <<<"$copyright" &&
+    grep -qF '"/usr/share/common-licenses/GPL-3"' <<<"$copyright" &&
+    ok "copyright: GPL-3.0-or-later, its text in /usr/share/common-licenses/GPL-3" ||
+    fail "copyright: no GPL-3.0-or-later licence pointing at /usr/share/common-licenses/GPL-3"
+
+# Debian's own checks of the package: any error fails, and every tag is shown.
+if lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1; then
+    ok "lintian: no errors"
+else
+    fail "lintian: errors (or it could not run)"
+fi
+sed 's/^/     | /' "$work/lintian.log"
 
 # Unpacked as dpkg would, and run from there.
 dpkg -x "$deb" "$work/root"
