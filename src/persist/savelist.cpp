@@ -26,23 +26,6 @@ constexpr std::size_t kOpening = 3;
 // seventh of them.
 constexpr std::size_t kStoreLines = 44, kAisleLines = 7, kAisleCountAt = 6;
 
-std::vector<std::string> splitlines(const std::string& data) {
-    // Every line end a save may have been written with: CR LF, CR alone, LF alone.
-    std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        const char c = data[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < data.size() && data[i + 1] == '\n') ++i;
-            lines.push_back(std::move(line));
-            line.clear();
-        } else {
-            line.push_back(c);
-        }
-    }
-    return lines;  // a last line without its end may be cut short: never used
-}
-
 // The versions the loader reads: this one, and the two before it as it tells them apart.
 bool saveversion(std::string line) {
     line.erase(0, line.find_first_not_of(" \t"));
@@ -101,7 +84,8 @@ std::vector<SavedGame> savedgames(const std::string& folder) {
     for (const FolderFile& file : files) {
         const auto head = readregularfile(base + file.name, kHeadBytes);
         if (!head) continue;
-        const auto lines = splitlines(*head);
+        auto lines = splitlines(*head);
+        if (head->size() == kHeadBytes && !lines.empty()) lines.pop_back();  // may be cut short
         if (lines.empty() || !saveversion(lines[0])) continue;
         SavedGame save{file.name};
         readdate(lines, save);
