@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/files.h"
+#include "core/numbers.h"
 #include "core/zelvo.h"
 #include "persist/savegame.h"
 #include "persist/textfile.h"
@@ -26,8 +27,15 @@ constexpr std::size_t kOpening = 3;
 // seventh of them.
 constexpr std::size_t kStoreLines = 44, kAisleLines = 7, kAisleCountAt = 6;
 
-// The versions the loader reads: this one, and the two before it as it tells them apart.
-bool saveversion(std::string line) {
+// Whether the file begins with a version line the loader reads: this version, or the two
+// before it as the loader tells them apart. Only its first bytes are read, as the folder
+// holds statements, logs and whatever else a player keeps there.
+bool beginsasave(const std::string& path) {
+    const auto probe = readregularfile(path, 32);
+    if (!probe) return false;
+    const std::size_t end = probe->find_first_of("\r\n");
+    if (end == std::string::npos) return false;
+    std::string line = probe->substr(0, end);
     line.erase(0, line.find_first_not_of(" \t"));
     line.erase(line.find_last_not_of(" \t") + 1);
     return line == "1.1" || line.rfind("0.9", 0) == 0 || line.rfind("0.8", 0) == 0;
@@ -35,10 +43,10 @@ bool saveversion(std::string line) {
 
 // A whole number field within [low, high], as the loader reads it.
 bool wholefield(const std::string& line, int low, int high, int& value) {
-    const double number = numberfield(line);
+    const double number = roundeven(numberfield(line));
     if (number < low || number > high) return false;
     value = static_cast<int>(number);
-    return value == number;
+    return true;
 }
 
 // The calendar of a save, found by counting lines past the stores; false when the head of
@@ -82,11 +90,11 @@ std::vector<SavedGame> savedgames(const std::string& folder) {
     std::vector<SavedGame> saves;
     const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
     for (const FolderFile& file : files) {
+        if (!beginsasave(base + file.name)) continue;
         const auto head = readregularfile(base + file.name, kHeadBytes);
         if (!head) continue;
         auto lines = splitlines(*head);
         if (head->size() == kHeadBytes && !lines.empty()) lines.pop_back();  // may be cut short
-        if (lines.empty() || !saveversion(lines[0])) continue;
         SavedGame save{file.name};
         readdate(lines, save);
         saves.push_back(std::move(save));
