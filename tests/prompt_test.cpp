@@ -29,8 +29,8 @@ public:
     void processEvents(int) override {
         if (inBox_) out_ << "events processed in the box\n";
     }
-    std::string inputBox(const std::string& prompt, const std::string& title,
-                         const TextEcho& echo) override {
+    std::string inputBox(const std::string& prompt, const std::string& title, const TextEcho& echo,
+                         const InputChoices&) override {
         out_ << "box: " << title << ": " << prompt << '\n';
         inBox_ = true;
         for (const char* said : {"a", "b", "b", "a"}) echo(said);

@@ -110,6 +110,21 @@ TEST(Recording, TheFirstLineNamesTheSeedAndYear) {
         EXPECT_FALSE(parserecordingheader(other)) << other;
 }
 
+// The output without what text-entry boxes echoed while they were open: the recording keeps
+// what a box returned, not how the player got there (the letters typed, the saved games
+// stepped through).
+std::string withoutechoes(const std::string& output) {
+    std::string kept;
+    bool inbox = false;
+    std::istringstream in(output);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("answer: ", 0) == 0) inbox = false;
+        if (!inbox) kept += line + '\n';
+        if (line.rfind("prompt: ", 0) == 0) inbox = true;
+    }
+    return kept;
+}
+
 // Every transcript's session, played with the recorder in place, leaves a recording that
 // replays to exactly what the session printed, and its comments tell what was said and
 // put in the title.
@@ -122,7 +137,7 @@ TEST(Recording, ARecordedSessionReplaysByteForByte) {
         const std::string name = entry.path().filename().string();
         RecordedGame game(start);
         game.run(readfile(script));
-        const std::string heard = game.out.str();
+        const std::string heard = withoutechoes(game.out.str());
         EXPECT_EQ(replay(game.recorder.text(), start), heard) << name;
         for (const char* kind : {"say: ", "title: ", "message: "})
             EXPECT_EQ(lineswith(game.recorder.text(), std::string("# ") + kind),

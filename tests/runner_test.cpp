@@ -51,7 +51,8 @@ TEST(Runner, StopsAtAnUnknownCommandNamingItsLine) {
     EXPECT_EQ(errors, "zelvo-headless: line 4: unknown command: fly away\n");
     EXPECT_EQ(game.take(), Lines{"say: Zelvo has $50,000.00."});  // X never ran
     for (const char* bad :
-         {"tick x\n", "days\n", "days -1\n", "key 13\n", "key a b\n", "resume now\n", "Z Z\n"})
+         {"tick x\n", "days\n", "days -1\n", "key 13\n", "key a b\n", "resume now\n", "Z Z\n",
+          "browse\n", "browse Left\n", "browse Down Enter\n"})
         EXPECT_EQ(run(game, bad), 2) << bad;
 }
 
@@ -66,6 +67,37 @@ TEST(Runner, AnswersQueueInOrderAndKeepTheirBlanks) {
     EXPECT_EQ(lines[0], "say: Type a name.");
     EXPECT_EQ(lines[1], "prompt: Set your name: Type a name.");
     EXPECT_EQ(lines[2], "answer:   two words ");
+}
+
+// Up and Down in a box land on the first choice, then move and stop at either end, saying
+// each choice as the desktop's box does; the box returns the choice they left in the field.
+TEST(Runner, BrowsingStepsThroughTheNextBoxsChoicesAndSaysEach) {
+    StartedGame game;
+    game.take();
+    const InputChoices two{{{"ann1", "ann1, one."}, {"bob", "bob, two."}}, "Nothing."};
+    const struct {
+        const char* queued;
+        InputChoices choices;
+        const char* returned;
+        Lines heard;  // while the box is open
+    } boxes[] = {
+        {"answer typed", two, "typed", {}},
+        {"browse Down Down Down Up",
+         two,
+         "ann1",
+         {"say: ann1, one.", "say: bob, two.", "say: bob, two.", "say: ann1, one."}},
+        {"browse Up", two, "ann1", {"say: ann1, one."}},
+        {"browse Down", {{}, "Nothing."}, "", {"say: Nothing."}},
+        {"browse Down", {}, "", {}},  // a box that offers nothing
+    };
+    for (const auto& box : boxes) {
+        ASSERT_EQ(run(game, std::string(box.queued) + "\n"), 0);
+        EXPECT_EQ(askfortext(game.z, "Name.", "Load", box.choices), box.returned) << box.queued;
+        Lines expected{"say: Name.", "prompt: Load: Name."};
+        expected.insert(expected.end(), box.heard.begin(), box.heard.end());
+        expected.push_back(std::string("answer: ") + box.returned);
+        EXPECT_EQ(game.take(), expected) << box.queued;
+    }
 }
 
 TEST(Runner, TicksOnlyWhileTheClockRunsAndDaysResumeIt) {

@@ -136,7 +136,7 @@ void SessionRecorder::onClose() {
 }
 
 std::string SessionRecorder::inputBox(const std::string& prompt, const std::string& title,
-                                      const TextEcho& echo) {
+                                      const TextEcho& echo, const InputChoices& choices) {
     std::string answer;
     {
         // What the box echoes while the player types is told in the answer itself.
@@ -145,7 +145,8 @@ std::string SessionRecorder::inputBox(const std::string& prompt, const std::stri
             bool& flag;
             ~Closed() { flag = false; }
         } closed{inbox_};
-        answer = inner_.inputBox(prompt, title, echo);
+        // A choice stepped to is kept as the text it put in the field.
+        answer = inner_.inputBox(prompt, title, echo, choices);
     }
     const std::string line = answerline(answer);
     if (depth_ == 0) {

@@ -50,8 +50,8 @@ public:
     void setTitle(const std::string& text) override;
     void processEvents(int timeoutMs) override { inner_.processEvents(timeoutMs); }
     long long nowMs() override { return inner_.nowMs(); }
-    std::string inputBox(const std::string& prompt, const std::string& title,
-                         const TextEcho& echo) override;
+    std::string inputBox(const std::string& prompt, const std::string& title, const TextEcho& echo,
+                         const InputChoices& choices) override;
     void messageBox(const std::string& text) override;
     void endProgram() override { inner_.endProgram(); }
 

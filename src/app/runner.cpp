@@ -1,4 +1,5 @@
-// The script runner: keys, raw key codes, clock firings, whole days and queued answers.
+// The script runner: keys, raw key codes, clock firings, whole days, queued answers and
+// steps through a box's choices.
 #include "app/runner.h"
 
 #include <cstdlib>
@@ -60,6 +61,16 @@ public:
         if (verb == "resume") {
             if (!args.empty()) return false;
             resume();
+            return true;
+        }
+        if (verb == "browse") {
+            std::vector<bool> downs;
+            for (const std::string& arg : args) {
+                if (arg != "Up" && arg != "Down") return false;
+                downs.push_back(arg == "Down");
+            }
+            if (downs.empty()) return false;
+            platform_.queueSteps(std::move(downs));
             return true;
         }
         if (verb == "days") {

@@ -2,6 +2,7 @@
 // plain file.
 #include "core/files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -69,13 +70,13 @@ int openswapfile(const std::string& swap) {
 
 }  // namespace
 
-std::optional<std::string> readregularfile(const std::string& path) {
+std::optional<std::string> readregularfile(const std::string& path, std::size_t most) {
     const int fd = openregular(path, O_RDONLY);
     if (fd < 0) return std::nullopt;
     std::string text;
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (text.size() < most) {
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, most - text.size()));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             ::close(fd);
@@ -162,6 +163,20 @@ int removeleftovers(const std::string& folder) {
     }
     ::closedir(listing);
     return removed;
+}
+
+std::vector<FolderFile> listfolder(const std::string& folder) {
+    std::vector<FolderFile> files;
+    DIR* listing = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!listing) return files;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (entry->d_name[0] == '.') continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(listing), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode))
+            files.push_back({entry->d_name, info.st_mtim});
+    }
+    ::closedir(listing);
+    return files;
 }
 
 std::string swapfileof(const std::string& path) {

@@ -2,17 +2,30 @@
 #pragma once
 
 #include <cstddef>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <sys/types.h>
 
 namespace zelvo {
 
-// The whole content of a regular file. Nothing when there is no such file or it cannot be
-// read; a folder, a named pipe or a device counts as no file, and is never waited on.
-std::optional<std::string> readregularfile(const std::string& path);
+// The whole content of a regular file, or its first `most` bytes. Nothing when there is no
+// such file or it cannot be read; a folder, a named pipe or a device counts as no file, and
+// is never waited on.
+std::optional<std::string> readregularfile(const std::string& path,
+                                           std::size_t most = static_cast<std::size_t>(-1));
+
+// A regular file of a folder and when it was last written.
+struct FolderFile {
+    std::string name;
+    std::timespec modified{};
+};
+// The regular files of `folder` (a link counts as what it leads to), in no particular order.
+// Hidden files (a name beginning with ".") are the game's own workings and never listed.
+std::vector<FolderFile> listfolder(const std::string& folder);
 
 // The calls a replacement makes once its temporary file is open, in this order: `write`
 // until all is written, `truncate` (a rewrite only), `sync` when the file must reach the

@@ -18,6 +18,10 @@ std::string windowtitle(const std::string& version) {
     return "Tarvik's Zelvo (v" + version + ")";
 }
 
+int shownyear(const Zelvo& z, int gameyear) {
+    return z.platform.currentYear() + gameyear - 1;
+}
+
 std::string folderfile(const Zelvo& z, const std::string& name) {
     if (z.folder.empty()) return name;
     if (z.folder.back() == '/') return z.folder + name;

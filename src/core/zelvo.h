@@ -54,6 +54,9 @@ std::string windowtitle(const std::string& version);
 inline std::string windowtitle(const Zelvo& z) {
     return windowtitle(z.s.game.version);
 }
+// The calendar year the player is told for a game year: the game's first year is the
+// computer's current one.
+int shownyear(const Zelvo& z, int gameyear);
 // The full path of a file in the program's folder.
 std::string folderfile(const Zelvo& z, const std::string& name);
 // Ends the program: the machine lets go, then every handler unwinds.

@@ -3,6 +3,7 @@
 #include "core/zelvo.h"
 #include "frontend/frontend.h"
 #include "persist/savegame.h"
+#include "persist/savelist.h"
 #include "sound/sound.h"
 #include "sound/sounds.h"
 #include "speech/speech.h"
@@ -37,8 +38,8 @@ void escapemenu(Zelvo& z, int KeyCode, int Shift) {
         else
             entermenu(z, menu::Main, 0);
     } else if (position == 2) {
-        std::string name =
-            askfortext(z, "Enter a file name to save to, or leave blank to cancel.", "Save game");
+        std::string name = askfortext(z, "Enter a file name to save to, or leave blank to cancel.",
+                                      "Save game", savechoices(z));
         if (name.empty())
             sayit(z, "Canceled.");
         else

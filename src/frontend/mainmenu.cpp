@@ -4,6 +4,7 @@
 #include "core/zelvo.h"
 #include "frontend/frontend.h"
 #include "persist/loadgame.h"
+#include "persist/savelist.h"
 #include "speech/speech.h"
 #include "state/menunumbers.h"
 #include "ui/menus.h"
@@ -29,8 +30,8 @@ void act(Zelvo& z, int position) {
         entermenu(z, menu::About, 1);
         break;
     case 3: {
-        std::string name =
-            askfortext(z, "Enter the file name to load, or leave blank to cancel.", "Load game");
+        std::string name = askfortext(z, "Enter the file name to load, or leave blank to cancel.",
+                                      "Load game", savechoices(z));
         if (name.empty())
             sayit(z, "Canceled.");
         else

@@ -137,8 +137,7 @@ void Form_KeyDown(Zelvo& z, int KeyCode, int Shift) {
     if (k == key::Z) {
         sayit(z, human.storename + " has " + showmoney(human.money) + ".");
     } else if (k == key::X) {
-        const int year = z.platform.currentYear() + z.s.calendar.year - 1;
-        sayit(z, spokendate(z.s.calendar.month, z.s.calendar.day, year));
+        sayit(z, spokendate(z.s.calendar.month, z.s.calendar.day, shownyear(z, z.s.calendar.year)));
     } else if (k == key::C) {
         sayit(z, creditratingtext(human.creditrating));
     } else if (storemenus && (k == key::Q || k == key::W || k == key::E)) {

@@ -13,6 +13,7 @@
 #include "core/zelvo.h"
 #include "market/warehouse.h"
 #include "persist/savegame.h"
+#include "persist/savelist.h"
 #include "persist/textfile.h"
 #include "speech/speech.h"
 #include "state/menunumbers.h"
@@ -188,7 +189,9 @@ void readsave(SaveReader& in, GameState& s) {
 
 }  // namespace
 
-void loadgame(Zelvo& z, const std::string& tempm) {
+void loadgame(Zelvo& z, const std::string& typed) {
+    // A name typed in another letter case than the file's still finds it.
+    const std::string tempm = savefilename(z.folder, typed);
     std::error_code ec;
     const std::string path = folderfile(z, tempm);
     if (!plainname(tempm) || !std::filesystem::is_regular_file(path, ec)) {

@@ -8,6 +8,7 @@
 #include "core/diagnostics.h"
 #include "core/files.h"
 #include "core/zelvo.h"
+#include "persist/savelist.h"
 #include "persist/saverecords.h"
 #include "persist/textfile.h"
 #include "sound/sound.h"
@@ -125,8 +126,13 @@ std::string sentence(const std::string& error) {
 
 }  // namespace
 
-void savegame(Zelvo& z, const std::string& tempm) {
-    const bool automatic = tempm == "lastsave";
+void savegame(Zelvo& z, const std::string& typed) {
+    const bool automatic = typed == "lastsave";
+    // A name typed in another letter case than a save's replaces that save rather than
+    // making a second game that loading could not tell apart from it. Never the automatic
+    // save, though: the next one would write over the player's game.
+    std::string tempm = automatic ? typed : savefilename(z.folder, typed);
+    if (tempm == "lastsave" && !automatic) tempm = typed;
     std::string reason = refusal(z, tempm);
     if (reason.empty()) {
         // The player's own saves reach the disk before they count as saved. The automatic

@@ -11,8 +11,10 @@ struct Zelvo;
 // The whole saved game as the file holds it, CR LF after every line.
 std::string savetext(const GameState& s);
 
-// Writes the current game to the named file ("lastsave" is the silent automatic save).
-void savegame(Zelvo& z, const std::string& tempm);
+// Writes the current game to the named file ("lastsave" is the silent automatic save). With
+// no file of exactly the typed name, a save whose name differs only in letter case is
+// replaced (never "lastsave", unless typed so).
+void savegame(Zelvo& z, const std::string& typed);
 // A save stays a plain file in the program's folder: no folders, no way out of it.
 bool plainname(const std::string& name);
 

@@ -13,7 +13,10 @@ namespace zelvo {
 std::optional<std::vector<std::string>> readlines(const std::string& path) {
     const auto text = readregularfile(path);
     if (!text) return std::nullopt;
-    const std::string& data = *text;
+    return splitlines(*text);
+}
+
+std::vector<std::string> splitlines(const std::string& data) {
     std::vector<std::string> lines;
     std::string line;
     for (std::size_t i = 0; i < data.size(); ++i) {

@@ -23,6 +23,19 @@ public:
 // Tells the player a short text without recording or drawing it (the text-entry echo).
 using TextEcho = std::function<void(const std::string&)>;
 
+// A text a text-entry box offers: what it puts in the field, and what is said for it.
+struct InputChoice {
+    std::string text;
+    std::string spoken;
+};
+
+// What Up and Down step through in a text-entry box, and what they say when there is
+// nothing to step through. Both empty: the box offers nothing, and Up and Down do nothing.
+struct InputChoices {
+    std::vector<InputChoice> list;
+    std::string none;
+};
+
 // A platform call that failed; the game logs the text and carries on.
 class PlatformError : public std::runtime_error {
 public:
@@ -52,8 +65,10 @@ public:
     // A modal text-entry box; the typed text, or empty when cancelled. No screen reader can
     // see into the box, so it hands each typed character, each deletion and each read-back
     // of the field to `echo`, which tells it the way the chosen output tells messages.
+    // Up and Down step through `choices` (see ChoiceCursor), putting each in the field and
+    // handing what is said for it to `echo`; Enter returns the field as it then stands.
     virtual std::string inputBox(const std::string& prompt, const std::string& title,
-                                 const TextEcho& echo) = 0;
+                                 const TextEcho& echo, const InputChoices& choices) = 0;
     // A modal message box; returns when it is closed.
     virtual void messageBox(const std::string& text) = 0;
     // The program ends: release the machine's resources. The game unwinds after this call.

@@ -23,7 +23,7 @@ constexpr const char* kFates[] = {
 }  // namespace
 
 int statementyear(Zelvo& z) {
-    return z.platform.currentYear() + z.s.calendar.year - 1;
+    return shownyear(z, z.s.calendar.year);
 }
 
 std::string ending(const std::string& number) {

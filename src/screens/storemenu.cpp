@@ -29,7 +29,7 @@ void summaryitem(Zelvo& z, int KeyCode) {
     if (KeyCode == key::Backspace && entersubscreen(z, menu::Research, "Market research division."))
         return;
     const Calendar& calendar = z.s.calendar;
-    const int year = z.platform.currentYear() + calendar.year - 1;
+    const int year = shownyear(z, calendar.year);
     sayit(z, spokendate(calendar.month, calendar.day, year) + "  Summary for " + human.storename +
                  ".  Press Enter to change the store's name.  Press Backspace to meet with your "
                  "market research team.");

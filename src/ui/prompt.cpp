@@ -40,14 +40,15 @@ std::string oneline(const std::string& typed) {
 
 }  // namespace
 
-std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& title) {
+std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& title,
+                       const InputChoices& choices) {
     // The box is drawn by the game and no screen reader can read it, so whatever the
     // output, the prompt goes to it first, and every key typed is echoed the same way.
     sayit(z, prompt);
     std::string typed;
     try {
-        typed = z.platform.inputBox(prompt, title,
-                                    [&z](const std::string& text) { sendtooutput(z, text); });
+        typed = z.platform.inputBox(
+            prompt, title, [&z](const std::string& text) { sendtooutput(z, text); }, choices);
     } catch (const std::exception& e) {
         debuglog(z, std::string("error in inputbox: ") + e.what());
         return "";

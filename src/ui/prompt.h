@@ -4,12 +4,16 @@
 #include <optional>
 #include <string>
 
+#include "platform/platform.h"
+
 namespace zelvo {
 
 struct Zelvo;
 
 // Asks for a text; empty means the player cancelled (callers then speak "Canceled.").
-std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& title);
+// Up and Down in the box step through `choices`, told like the letters typed.
+std::string askfortext(Zelvo& z, const std::string& prompt, const std::string& title,
+                       const InputChoices& choices = {});
 
 // A typed amount of money: optional blanks around an optional sign, an optional "$", and
 // decimal digits with at most one point ("250.75", "-5", ".5", "$1,000"). Commas may group

@@ -2,6 +2,7 @@
 #include "platform/headless/headless_platform.h"
 
 #include "core/numbers.h"
+#include "platform/choices.h"
 
 namespace zelvo {
 
@@ -22,14 +23,19 @@ void HeadlessPlatform::processEvents(int timeoutMs) {
     if (timeoutMs > 0) now_ += timeoutMs;
 }
 
-// Answers come whole from the script, so there is nothing to echo.
+// Typed answers come whole from the script, so there is nothing to echo; steps through the
+// box's choices are echoed as the desktop's box echoes them.
 std::string HeadlessPlatform::inputBox(const std::string& prompt, const std::string& title,
-                                       const TextEcho&) {
+                                       const TextEcho& echo, const InputChoices& choices) {
     line("prompt", title + ": " + prompt);
     std::string answer;
     if (!answers_.empty()) {
-        answer = std::move(answers_.front());
+        Answer queued = std::move(answers_.front());
         answers_.pop_front();
+        answer = std::move(queued.text);
+        ChoiceCursor cursor(choices);
+        for (const bool down : queued.downs)
+            if (cursor.offered() && echo) echo(cursor.step(down, answer));
     }
     line("answer", answer);
     return answer;

@@ -4,6 +4,7 @@
 #include <deque>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -19,7 +20,10 @@ public:
     HeadlessPlatform(std::ostream& out, std::string title, HeadlessOptions options);
 
     // The text the next text-entry box returns.
-    void queueAnswer(std::string text) { answers_.push_back(std::move(text)); }
+    void queueAnswer(std::string text) { answers_.push_back({std::move(text), {}}); }
+    // Up (false) and Down (true) pressed, in order, in the next text-entry box, which then
+    // returns its field as they left it.
+    void queueSteps(std::vector<bool> downs) { answers_.push_back({"", std::move(downs)}); }
     // Answers queued and not yet taken by a box.
     std::size_t queuedAnswers() const { return answers_.size(); }
     bool ended() const { return ended_; }
@@ -32,8 +36,8 @@ public:
     void setTitle(const std::string& text) override;
     void processEvents(int timeoutMs) override;
     long long nowMs() override { return now_; }
-    std::string inputBox(const std::string& prompt, const std::string& title,
-                         const TextEcho& echo) override;
+    std::string inputBox(const std::string& prompt, const std::string& title, const TextEcho& echo,
+                         const InputChoices& choices) override;
     void messageBox(const std::string& text) override;
     void endProgram() override;
 
@@ -67,7 +71,11 @@ private:
     std::string title_;
     HeadlessOptions options_;
     PlatformEvents* events_ = nullptr;
-    std::deque<std::string> answers_;
+    struct Answer {
+        std::string text;
+        std::vector<bool> downs;
+    };
+    std::deque<Answer> answers_;
     long long now_ = 0;
     bool timer_ = false;
     bool ended_ = false;

@@ -3,6 +3,7 @@
 
 #include <SDL2/SDL.h>
 
+#include "platform/choices.h"
 #include "platform/sdl/modal.h"
 #include "platform/sdl/voice_output.h"
 #include "platform/sdl/window_text.h"
@@ -38,9 +39,11 @@ std::string spoken(const std::string& text) {
 }  // namespace
 
 std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
-                        const std::string& prompt, const std::string& title, const TextEcho& echo) {
+                        const std::string& prompt, const std::string& title, const TextEcho& echo,
+                        const InputChoices& choices) {
     TextInputOn textInput;
     std::string field;
+    ChoiceCursor cursor(choices);
     auto say = [&echo](const std::string& words) {
         if (echo) echo(spoken(words));
     };
@@ -73,6 +76,12 @@ std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
                 break;
             case SDLK_F2:
                 say(field);
+                break;
+            case SDLK_UP:
+            case SDLK_DOWN:
+                if (!cursor.offered()) break;
+                say(cursor.step(e.key.keysym.sym == SDLK_DOWN, field));
+                text.showEntry(title, prompt, field);
                 break;
             default:
                 break;

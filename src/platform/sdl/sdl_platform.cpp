@@ -154,13 +154,13 @@ long long SdlPlatform::nowMs() {
 }
 
 std::string SdlPlatform::inputBox(const std::string& prompt, const std::string& title,
-                                  const TextEcho& echo) {
+                                  const TextEcho& echo, const InputChoices& choices) {
     if (ended_ || !text_) return {};
     struct Redraw {  // the game's lines come back however the box ends
         SdlPlatform& p;
         ~Redraw() { p.redraw(); }
     } restore{*this};
-    return runInputBox(*text_, voice_, timer_, prompt, title, echo);
+    return runInputBox(*text_, voice_, timer_, prompt, title, echo, choices);
 }
 
 void SdlPlatform::messageBox(const std::string& text) {

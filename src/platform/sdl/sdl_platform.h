@@ -34,8 +34,8 @@ public:
     void setTitle(const std::string& text) override;
     void processEvents(int timeoutMs) override;
     long long nowMs() override;
-    std::string inputBox(const std::string& prompt, const std::string& title,
-                         const TextEcho& echo) override;
+    std::string inputBox(const std::string& prompt, const std::string& title, const TextEcho& echo,
+                         const InputChoices& choices) override;
     void messageBox(const std::string& text) override;
     void endProgram() override;
 
