@@ -29,6 +29,10 @@ readonly HELP_FIRST="Zelvo is a store"
 readonly HELP_SECOND="managing game which"
 readonly HELP_THIRD="focuses on spotting"
 readonly HELP_LAST="come work for you!"
+# The question of Load game.
+readonly LOAD_FIRST="Enter the file name"
+readonly LOAD_SECOND="to load, or leave"
+readonly LOAD_LAST="blank to cancel."
 
 SELF=$(readlink -f "${BASH_SOURCE[0]}")
 readonly SELF
@@ -340,6 +344,16 @@ inner() {
     # The game's keys are the game's still: Escape leaves the About menu for the Main menu.
     key_shows Escape "New game" "New game"
 
+    # A question longer than the display, in a box that waits for a typed answer: the pan
+    # keys read on, and the box still takes the game's keys.
+    key_shows Down "About the game" "About the game"
+    key_shows Down "Load game" "Load game"
+    key_shows Return "$LOAD_FIRST" -
+    pan_shows FWinRt "$LOAD_SECOND"
+    pan_shows Bot "$LOAD_LAST"
+    key_shows x "x" -
+    key_shows Escape "Canceled." -
+
     # BRLTTY stops under the game (as on an upgrade of its package): the game goes on.
     kill -TERM "$brltty_pid" 2>/dev/null || true
     wait "$brltty_pid" 2>/dev/null || true
@@ -357,16 +371,16 @@ inner() {
         game_pid=
         fail "with BRLTTY gone the next message ended the game (status $status)"
         return 1
-    elif [ "$title" = "About the game" ]; then
-        ok "with BRLTTY gone the game goes on: Down brings \"About the game\" to the title"
+    elif [ "$title" = "Customize game items" ]; then
+        ok "with BRLTTY gone the game goes on: Down brings \"Customize game items\" to the title"
     else
-        fail "with BRLTTY gone the game's title is \"$title\", not \"About the game\""
+        fail "with BRLTTY gone the game's title is \"$title\", not \"Customize game items\""
     fi
 
     # BRLTTY back: the game finds it again, at most a few seconds after its last try.
     start_brltty "$brltty" || return 1
     while (($(now_ms) - gone < 5500)); do sleep 0.1; done
-    key_shows Down "Load game" "Load game"
+    key_shows Down "Customize AI" "Customize AI opponents"
 
     kill -TERM "$game_pid" 2>/dev/null || true
     local i
