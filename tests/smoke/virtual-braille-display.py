@@ -17,29 +17,30 @@ import socket
 import sys
 
 
-def unquote(words):
-    """The string argument of a command line: "..." with \\\\, \\" and \\Xhh escapes."""
-    start = words.find('"')
-    end = words.rfind('"')
+def unquote(line):
+    """The string argument of a command line, as text: "..." with \\\\, \\" and \\Xhh escapes
+    of the bytes of its UTF-8."""
+    start = line.find(b'"')
+    end = line.rfind(b'"')
     if start < 0 or end <= start:
         return ""
-    body = words[start + 1:end]
-    out = []
+    body = line[start + 1:end]
+    out = bytearray()
     i = 0
     while i < len(body):
-        c = body[i]
-        if c == "\\" and i + 1 < len(body):
-            nxt = body[i + 1]
-            if nxt in "xX" and i + 3 < len(body):
-                out.append(chr(int(body[i + 2:i + 4], 16)))
+        c = body[i:i + 1]
+        if c == b"\\" and i + 1 < len(body):
+            nxt = body[i + 1:i + 2]
+            if nxt in (b"x", b"X") and i + 3 < len(body):
+                out += bytes([int(body[i + 2:i + 4], 16)])
                 i += 4
                 continue
-            out.append(nxt)
+            out += nxt
             i += 2
             continue
-        out.append(c)
+        out += c
         i += 1
-    return "".join(out)
+    return out.decode("utf-8", errors="replace")
 
 
 def pattern(dots):
@@ -86,11 +87,11 @@ def main():
                 received += data
                 while b"\n" in received:
                     raw, received = received.split(b"\n", 1)
-                    line = raw.decode("latin-1").rstrip("\r")
-                    command = line.split(" ", 1)[0].lower()
-                    if command == "visual":
+                    line = raw.rstrip(b"\r")
+                    command = line.split(b" ", 1)[0].lower()
+                    if command == b"visual":
                         visual = unquote(line)
-                    elif command == "braille":
+                    elif command == b"braille":
                         shown = "".join(pattern(c) for c in unquote(line).split("|"))
                         out.write("%s\t%s\n" % (visual.rstrip(" "), shown))
                         out.flush()
