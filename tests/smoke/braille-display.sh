@@ -23,7 +23,6 @@ set +m
 
 readonly CELLS=20
 readonly NOBODY=65534
-readonly WINDOW_TITLE="Tarvik's Zelvo (v1.1)"
 # The first help text of the About menu, in the pieces of a display of 20 cells.
 readonly HELP_FIRST="Zelvo is a store"
 readonly HELP_SECOND="managing game which"
@@ -46,21 +45,8 @@ die() {
 
 now_ms() { date +%s%3N; }
 
-# Ends the process whose id is in PIDFILE, if its command line names FOLDER: a pid file
-# left behind must never end someone else's process.
-stop_by_pidfile() {
-    local pidfile=$1 folder=$2 pid i
-    [ -f "$pidfile" ] || return 0
-    pid=$(cat "$pidfile" 2>/dev/null || true)
-    [[ "$pid" =~ ^[0-9]+$ ]] || return 0
-    tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qF -- "$folder" || return 0
-    kill -TERM "$pid" 2>/dev/null || return 0
-    for ((i = 0; i < 20; i++)); do
-        [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null || echo Z)" = Z ] && return 0
-        sleep 0.05
-    done
-    kill -KILL "$pid" 2>/dev/null || true
-}
+# shellcheck source=private-session.sh
+. "$HERE/private-session.sh"
 
 # ---------------------------------------------------------------------------------------
 # Outside the virtual screen.
@@ -71,7 +57,7 @@ outer_cleanup() {
         wait "$xvfb_pid" 2>/dev/null || true
     fi
     if [ -n "${work:-}" ] && [ -d "$work" ]; then
-        stop_by_pidfile "$work/game/run/speech-dispatcher.pid" "$work/game/run"
+        stop_speech_daemon "$work/game/run"
         stop_by_pidfile "$work/brltty/brltty.pid" "$work/brltty"
         rm -rf "$work"
     fi
@@ -97,31 +83,16 @@ outer() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
 
-    mkdir -p "$work/home" "$work/config/speech-dispatcher" "$work/tmp" "$work/brltty" \
-        "$work/game/files"
+    private_session "$work"
+    mkdir -p "$work/brltty" "$work/game/files"
     mkdir -m 700 "$work/game/run"
-    cat >"$work/config/speech-dispatcher/speechd.conf" <<'EOF'
-AudioOutputMethod "alsa"
-AudioALSADevice "spdfile"
-LogDir "default"
-EOF
-    cat >"$work/home/.asoundrc" <<EOF
-pcm.spdfile { type file; slave.pcm "null"; file "$work/tmp/speech.raw"; format "raw" }
-EOF
     if [ "$(id -u)" -eq 0 ]; then
         # BRLTTY, run as nobody, reaches its own folder and the display's socket only.
         chmod 711 "$work"
         chown "$NOBODY:$NOBODY" "$work/brltty"
     fi
-
-    export HOME=$work/home
-    export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/tmp/cache XDG_DATA_HOME=$work/tmp/data
-    export XDG_RUNTIME_DIR=$work/tmp/run TMPDIR=$work/tmp
-    # No session bus: Tab past the braille display brings the voice back.
-    export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/tmp/no-session-bus"
-    unset SPEECHD_ADDRESS SPEECHD_CMD DISPLAY XAUTHORITY WAYLAND_DISPLAY BRLAPI_HOST BRLAPI_AUTH
+    unset BRLAPI_HOST BRLAPI_AUTH
     export LC_ALL=C.UTF-8
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
 
     local status=0
     timeout -k 5 90 xvfb-run -a -s "-screen 0 1024x768x24" \
@@ -165,7 +136,7 @@ inner_cleanup() {
         kill -KILL -- "-$game_pid" 2>/dev/null || true
         wait "$game_pid" 2>/dev/null || true
     fi
-    stop_by_pidfile "$work/game/run/speech-dispatcher.pid" "$work/game/run"
+    stop_speech_daemon "$work/game/run"
     local pid
     for pid in "$brltty_pid" "$display_pid"; do
         [ -n "$pid" ] || continue
@@ -282,8 +253,10 @@ start_game() {
     local zelvo=$1 game=$work/game start
     # Started first and waited for, so that the keys below do not race the voice's start.
     if [ -x /usr/bin/speech-dispatcher ]; then
+        mkdir -p "$game/run/speech-dispatcher/pid"
         XDG_RUNTIME_DIR="$game/run" setsid speech-dispatcher --spawn \
-            --pid-file "$game/run/speech-dispatcher.pid" >/dev/null 2>&1 </dev/null || true
+            --pid-file "$game/run/speech-dispatcher/pid/speech-dispatcher.pid" \
+            >/dev/null 2>&1 </dev/null || true
         start=$(now_ms)
         until [ -S "$game/run/speech-dispatcher/speechd.sock" ] || (($(now_ms) - start > 30000)); do
             sleep 0.1
