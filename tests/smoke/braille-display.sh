@@ -190,7 +190,11 @@ key_shows() {
 pan_shows() {
     local key=$1 text=$2 mark
     mark=$(shown_count)
-    printf '%s\n' "$key" >"$work/brltty/keys"
+    # A display that has died no longer reads the FIFO, and opening it would wait for ever.
+    if ! timeout 2 sh -c 'printf "%s\n" "$1" >"$2"' - "$key" "$work/brltty/keys"; then
+        fail "display key $key: the display is no longer there to send it"
+        return
+    fi
     if await_shown "$text" "$mark" 4000; then
         ok "display key $key: the display shows \"$text\""
     else
@@ -338,6 +342,7 @@ inner() {
     kill -TERM "$brltty_pid" 2>/dev/null || true
     wait "$brltty_pid" 2>/dev/null || true
     brltty_pid=
+    kill -TERM "$display_pid" 2>/dev/null || true
     wait "$display_pid" 2>/dev/null || true
     display_pid=
     # A game that has died leaves xdotool no window: the check below tells.
