@@ -53,24 +53,8 @@ die() {
 
 now_ms() { date +%s%3N; }
 
-# Ends a speech-dispatcher the game spawned under RUNDIR, found by its pid file and only
-# if its command line names that folder. A daemon can hang once told to quit, hence the
-# KILL after a short wait.
-stop_speech_daemon() {
-    local rundir=$1 pidfile pid i
-    pidfile=$rundir/speech-dispatcher/pid/speech-dispatcher.pid
-    [ -f "$pidfile" ] || return 0
-    pid=$(cat "$pidfile" 2>/dev/null || true)
-    [[ "$pid" =~ ^[0-9]+$ ]] || return 0
-    tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline" | grep -qF -- "$rundir" || return 0
-    kill -TERM "$pid" 2>/dev/null || return 0
-    for ((i = 0; i < 20; i++)); do
-        # A daemon that ended may linger as a zombie of whoever adopted it.
-        [ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null || echo Z)" = Z ] && return 0
-        sleep 0.05
-    done
-    kill -KILL "$pid" 2>/dev/null || true
-}
+# shellcheck source=private-session.sh
+. "$(dirname "$SELF")/private-session.sh"
 
 # ---------------------------------------------------------------------------------------
 # Outside the virtual screen: the temporary folder, Xvfb, and what is kept on failure.
@@ -109,26 +93,10 @@ outer() {
     trap 'exit 130' INT
     trap 'exit 143' TERM
 
-    mkdir -p "$work/program" "$work/home" "$work/config/speech-dispatcher" "$work/tmp"
+    mkdir -p "$work/program"
     cp "$zelvo" "$work/program/zelvo"
     cp -r "$sounds" "$work/program/sounds"
-    # speech-dispatcher's own log keeps every text it receives; its sound goes to a file.
-    cat >"$work/config/speech-dispatcher/speechd.conf" <<'EOF'
-AudioOutputMethod "alsa"
-AudioALSADevice "spdfile"
-LogLevel 5
-LogDir "default"
-EOF
-    cat >"$work/home/.asoundrc" <<EOF
-pcm.spdfile { type file; slave.pcm "null"; file "$work/tmp/speech.raw"; format "raw" }
-EOF
-
-    export HOME=$work/home
-    export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/tmp/cache XDG_DATA_HOME=$work/tmp/data
-    export XDG_RUNTIME_DIR=$work/tmp/run TMPDIR=$work/tmp
-    export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/tmp/no-session-bus"
-    unset SPEECHD_ADDRESS SPEECHD_CMD DISPLAY XAUTHORITY WAYLAND_DISPLAY
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    private_session "$work"
 
     local status=0
     timeout -k 5 180 xvfb-run -a -s "-screen 0 1024x768x24" \

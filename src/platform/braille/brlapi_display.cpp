@@ -3,9 +3,13 @@
 
 #include <brlapi.h>
 
+#include <pthread.h>
+#include <signal.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <ctime>
 #include <optional>
 
 #include "platform/braille/segments.h"
@@ -19,6 +23,36 @@ namespace {
 // the display is then dropped.
 void BRLAPI_STDCALL ignoreException(brlapi_handle_t*, int, brlapi_packetType_t, const void*,
                                     size_t) {}
+
+// A daemon that has gone away (BRLTTY restarted, or stopped) must not end the game either:
+// libbrlapi writes to its socket with plain write(), which would raise SIGPIPE. While a
+// call into BrlAPI runs, the signal is held back and then dropped, so the write just fails.
+class PipeSignalHeld {
+public:
+    PipeSignalHeld() {
+        sigemptyset(&pipe_);
+        sigaddset(&pipe_, SIGPIPE);
+        // Already blocked by someone else: theirs to take, and writes fail quietly anyway.
+        held_ =
+            pthread_sigmask(SIG_BLOCK, &pipe_, &before_) == 0 && !sigismember(&before_, SIGPIPE);
+    }
+    ~PipeSignalHeld() {
+        if (!held_) return;
+        sigset_t pending;
+        if (sigpending(&pending) == 0 && sigismember(&pending, SIGPIPE) == 1) {
+            const timespec now{0, 0};
+            sigtimedwait(&pipe_, nullptr, &now);
+        }
+        pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+    }
+    PipeSignalHeld(const PipeSignalHeld&) = delete;
+    PipeSignalHeld& operator=(const PipeSignalHeld&) = delete;
+
+private:
+    sigset_t pipe_;
+    sigset_t before_;
+    bool held_ = false;
+};
 
 int utf8Characters(const std::string& text) {
     int n = 0;
@@ -63,8 +97,14 @@ BrailleDisplay::~BrailleDisplay() {
     close();
 }
 
+bool BrailleDisplay::reconnect() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now < nextTry_) return false;
+    nextTry_ = now + kRetryAfter;
+    return connect();
+}
+
 bool BrailleDisplay::connect() {
-    tried_ = true;
     handle_ = std::make_unique<unsigned char[]>(brlapi_getHandleSize());
     auto* h = reinterpret_cast<brlapi_handle_t*>(handle_.get());
     brlapi_connectionSettings_t settings = BRLAPI_SETTINGS_INITIALIZER;
@@ -92,7 +132,8 @@ bool BrailleDisplay::connect() {
 }
 
 void BrailleDisplay::write(const std::string& text) {
-    if (!connected_ && (tried_ || !connect())) return;
+    PipeSignalHeld held;
+    if (!connected_ && !reconnect()) return;
     // Written as UTF-8 explicitly: brlapi_writeText would go by the locale, which this
     // program never sets.
     const std::string utf8 = asUtf8(text);
@@ -121,6 +162,7 @@ void BrailleDisplay::show(const std::string& utf8) {
 
 void BrailleDisplay::pump() {
     if (!listening()) return;
+    PipeSignalHeld held;
     auto* h = reinterpret_cast<brlapi_handle_t*>(handle_.get());
     brlapi_keyCode_t code = 0;
     int shown = shown_;
@@ -140,6 +182,7 @@ void BrailleDisplay::pump() {
 
 void BrailleDisplay::close() {
     if (!connected_) return;
+    PipeSignalHeld held;
     connected_ = false;
     panning_ = false;
     pieces_.clear();

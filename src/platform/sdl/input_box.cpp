@@ -39,7 +39,8 @@ std::string spoken(const std::string& text) {
 }  // namespace
 
 std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
-                        const std::string& prompt, const std::string& title, const TextEcho& echo,
+                        BrailleDisplay* braille, const std::string& prompt,
+                        const std::string& title, const TextEcho& echo,
                         const InputChoices& choices) {
     TextInputOn textInput;
     std::string field;
@@ -50,7 +51,7 @@ std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
     text.showEntry(title, prompt, field);
     for (;;) {
         SDL_Event e;
-        if (!SDL_WaitEvent(&e)) return {};
+        if (!modalwait(e, braille)) return {};
         switch (e.type) {
         case SDL_QUIT:
             SDL_PushEvent(&e);

@@ -8,12 +8,12 @@
 
 namespace zelvo {
 
-void runMessageBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
+void runMessageBox(WindowText& text, VoiceOutput& voice, DayTimer& timer, BrailleDisplay* braille,
                    const std::string& message) {
     text.showMessage(message);
     for (;;) {
         SDL_Event e;
-        if (!SDL_WaitEvent(&e)) return;
+        if (!modalwait(e, braille)) return;
         switch (e.type) {
         case SDL_QUIT:
             SDL_PushEvent(&e);

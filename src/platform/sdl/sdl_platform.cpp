@@ -160,7 +160,7 @@ std::string SdlPlatform::inputBox(const std::string& prompt, const std::string& 
         SdlPlatform& p;
         ~Redraw() { p.redraw(); }
     } restore{*this};
-    return runInputBox(*text_, voice_, timer_, prompt, title, echo, choices);
+    return runInputBox(*text_, voice_, timer_, braille_.get(), prompt, title, echo, choices);
 }
 
 void SdlPlatform::messageBox(const std::string& text) {
@@ -174,7 +174,7 @@ void SdlPlatform::messageBox(const std::string& text) {
     brailleWrite(text);
     const std::string before = title_;
     setTitle(text);
-    if (text_) runMessageBox(*text_, voice_, timer_, text);
+    if (text_) runMessageBox(*text_, voice_, timer_, braille_.get(), text);
     setTitle(before);
     redraw();
 }
