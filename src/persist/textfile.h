@@ -7,9 +7,11 @@
 
 namespace zelvo {
 
-// The lines of a regular file; CR LF, CR alone and LF alone all end a line. Nothing if
-// there is no such file or it cannot be read.
-std::optional<std::vector<std::string>> readlines(const std::string& path);
+struct Zelvo;
+
+// The lines of a regular file of the player's folder; CR LF, CR alone and LF alone all end
+// a line. Nothing if there is no such file or it cannot be read.
+std::optional<std::vector<std::string>> readlines(Zelvo& z, const std::string& path);
 
 // A number field: leading blanks skipped, then the leading number ("12.5abc" is 12.5, "1e3"
 // is 1000, "0x10" is 0); an empty or non-numeric line reads as 0.
