@@ -163,6 +163,45 @@ TEST(ReplayFiles, ThePlayersOwnFilesAreNeverWrittenOverAndTheRunnerSaysSo) {
     EXPECT_EQ(told.find("month1"), std::string::npos) << told;  // the same bytes: nothing to say
 }
 
+// A stream that cannot be sought, as a pipe named on the command line.
+class PipeBuffer : public std::streambuf {
+public:
+    explicit PipeBuffer(std::string text) : text_(std::move(text)) {
+        setg(text_.data(), text_.data(), text_.data() + text_.size());
+    }
+
+private:
+    std::string text_;
+};
+
+// Before the game starts, the runner reads a recording up to its first command and lays out
+// the files read at start-up; the command is still there for the runner to read.
+TEST(ReplayFiles, TheOpeningIsReadUpToTheFirstCommand) {
+    const std::string script = "# Zelvo recording: --seed 5 --year 2031\n# Replay: ...\n" +
+                               fileblock({"progress.ini", " 0 \r\n"}) + "# say: Welcome\n" +
+                               fileblock({"language.txt", std::nullopt}) + "Enter\nZ\n";
+    for (const bool pipe : {false, true}) {
+        TempFolder folder;
+        ReplayFiles files(folder.path().string());
+        std::ostringstream errors;
+        PipeBuffer buffer(script);
+        std::istringstream file(script);
+        std::istream piped(&buffer);
+        std::istream& in = pipe ? piped : file;
+        const ReplayOpening opening = readopening(in, files, errors);
+        EXPECT_FALSE(opening.fault);
+        ASSERT_TRUE(opening.start) << pipe;
+        EXPECT_EQ(opening.start->seed, 5);
+        EXPECT_EQ(opening.start->year, 2031);
+        EXPECT_EQ(opening.lines, pipe ? 1 : 6);
+        EXPECT_EQ(fs::exists(folder.file("progress.ini")), !pipe);  // a pipe: by the runner
+        std::string next;
+        std::getline(in, next);
+        EXPECT_EQ(next, pipe ? "# Replay: ..." : "Enter");
+        EXPECT_EQ(errors.str(), "");
+    }
+}
+
 TEST(ReplayFiles, ANameOutsideTheFolderStopsTheReplayAndWritesNothing) {
     TempFolder outer;
     const fs::path inside = outer.path() / "game";

@@ -80,6 +80,16 @@ bool ReplayFiles::finish(int number, std::ostream& errors) {
 
 ReplayOpening readopening(std::istream& script, ReplayFiles& files, std::ostream& errors) {
     ReplayOpening opening;
+    if (script.tellg() < 0) {
+        // A pipe: nothing can be read again, so only a first line that is a comment is read.
+        std::string header;
+        if (script.peek() != '#' || !std::getline(script, header)) return opening;
+        if (!header.empty() && header.back() == '\r') header.pop_back();
+        opening.start = parserecordingheader(header);
+        opening.lines = 1;
+        opening.fault = files.take(header, 1, errors) == ReplayFiles::Line::Fault;
+        return opening;
+    }
     for (;;) {
         const auto at = script.tellg();
         std::string raw;

@@ -54,7 +54,8 @@ struct ReplayOpening {
 };
 // Reads a recording's opening up to its first command: its first line, comments and the
 // blocks of the files the game read as it started, which are laid out now. The command is
-// left to be read again, so the script must be a file that can be sought.
+// left to be read again; of a script that cannot be sought (a pipe), only a first line
+// that is a comment is read, and its files are laid out by the runner.
 ReplayOpening readopening(std::istream& script, ReplayFiles& files, std::ostream& errors);
 
 }  // namespace zelvo
