@@ -51,7 +51,8 @@ TEST(FileBlocks, AnyContentComesBackByteForByteFromReadableLines) {
         {"CR LF lines, as saves have", " 1.1\r\n Player\r\n"},
         {"CR LF with no final line break", "x\r\ny"},
         {"a carriage return at the end", "x\r"},
-        {"lines that look like a block or a comment", "# file 3 bytes: x\n#|abc\n# say: hi\nEnter\n"},
+        {"lines that look like a block or a comment",
+         "# file 3 bytes: x\n#|abc\n# say: hi\nEnter\n"},
         {"backslashes", "\\\\x41\\r\\\n\\"},
         {"blanks and tabs that end lines", "a  \n\t\nb \t"},
         {"UTF-8", "Zo\xC3\xAB \xE2\x98\x95 \xF0\x9D\x84\x9E\n"},
@@ -84,15 +85,15 @@ TEST(FileBlocks, AnyContentComesBackByteForByteFromReadableLines) {
 
 TEST(FileBlocks, ADamagedBlockIsAFaultAndAnOrdinaryCommentIsNot) {
     for (const char* damaged : {
-             "# file 5 bytes: a\n#|ab\nEnter\n",     // fewer bytes than it promised
-             "# file 5 bytes: a\n#|ab\n",            // cut off at the end of the script
-             "# file 2 bytes: a\n#|abc\n",           // more
-             "# file 2 bytes: a\n#|\\q\n",           // an escape the writer never makes
-             "# file 1 bytes: a\n#|\\x4\n",          // half a byte
-             "# file 2 bytes: a\n#|a\\\n#|b\n",      // a line after the file's last
-             "#|abc\n",                              // a file's line with no file
-             "# no file: a\n#|abc\n",                // lines for no file
-             "# file 99999999999 bytes: a\n#|a\n",   // larger than any file the game reads
+             "# file 5 bytes: a\n#|ab\nEnter\n",    // fewer bytes than it promised
+             "# file 5 bytes: a\n#|ab\n",           // cut off at the end of the script
+             "# file 2 bytes: a\n#|abc\n",          // more
+             "# file 2 bytes: a\n#|\\q\n",          // an escape the writer never makes
+             "# file 1 bytes: a\n#|\\x4\n",         // half a byte
+             "# file 2 bytes: a\n#|a\\\n#|b\n",     // a line after the file's last
+             "#|abc\n",                             // a file's line with no file
+             "# no file: a\n#|abc\n",               // lines for no file
+             "# file 99999999999 bytes: a\n#|a\n",  // larger than any file the game reads
              "# file 99999999999999999999999 bytes: a\n",
          })
         EXPECT_FALSE(readback(damaged)) << damaged;
@@ -151,9 +152,10 @@ TEST(ReplayFiles, ThePlayersOwnFilesAreNeverWrittenOverAndTheRunnerSaysSo) {
     EXPECT_EQ(folder.read("month1"), "my save");
     EXPECT_EQ(folder.read("language.txt"), "Mine\r\n");
     EXPECT_EQ(folder.read("items1.txt"), "Nuts\r\n");  // not the player's: laid out
-    const std::string keep = "zelvo-headless: progress.ini is kept as this folder has it, "
-                             "though the session read another; the replay may go otherwise "
-                             "(replay in an empty folder to use the recording's)\n";
+    const std::string keep =
+        "zelvo-headless: progress.ini is kept as this folder has it, "
+        "though the session read another; the replay may go otherwise "
+        "(replay in an empty folder to use the recording's)\n";
     EXPECT_EQ(told.find(keep), 0u) << told;
     EXPECT_EQ(told.find("progress.ini", keep.size()), std::string::npos) << told;  // once
     EXPECT_NE(told.find("language.txt is kept as this folder has it, though the session found "
@@ -211,8 +213,8 @@ TEST(ReplayFiles, ANameOutsideTheFolderStopsTheReplayAndWritesNothing) {
         std::string told;
         EXPECT_EQ(feed(files, fileblock({name, "x"}) + "Enter\n", told), ReplayFiles::Line::Fault)
             << name;
-        EXPECT_EQ(told, std::string("zelvo-headless: the recording names a file outside its "
-                                    "folder: ") +
+        EXPECT_EQ(told, std::string("zelvo-headless: line 1: the recording names a file "
+                                    "outside its folder: ") +
                             name + "\n");
     }
     EXPECT_TRUE(fs::is_empty(inside));
@@ -225,8 +227,9 @@ TEST(ReplayFiles, ADamagedBlockIsToldWithItsLine) {
     std::string told;
     EXPECT_EQ(feed(files, "# file 9 bytes: month1\n#|abc\nEnter\n", told),
               ReplayFiles::Line::Fault);
-    EXPECT_EQ(told, "zelvo-headless: line 3: the file month1 should have 9 bytes but its lines "
-                    "hold 4\n");
+    EXPECT_EQ(told,
+              "zelvo-headless: line 3: the file month1 should have 9 bytes but its lines "
+              "hold 4\n");
     EXPECT_TRUE(fs::is_empty(folder.path()));
 }
 

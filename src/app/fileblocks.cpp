@@ -109,18 +109,25 @@ std::optional<std::string> unescaped(const std::string& text, bool& open) {
             break;
         }
         switch (text[at]) {
-            case '\\': out += '\\'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'x': {
-                const int high = at + 1 < text.size() ? hexdigit(text[at + 1]) : -1;
-                const int low = at + 2 < text.size() ? hexdigit(text[at + 2]) : -1;
-                if (high < 0 || low < 0) return std::nullopt;
-                out += static_cast<char>(high * 16 + low);
-                at += 2;
-                break;
-            }
-            default: return std::nullopt;
+        case '\\':
+            out += '\\';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'x': {
+            const int high = at + 1 < text.size() ? hexdigit(text[at + 1]) : -1;
+            const int low = at + 2 < text.size() ? hexdigit(text[at + 2]) : -1;
+            if (high < 0 || low < 0) return std::nullopt;
+            out += static_cast<char>(high * 16 + low);
+            at += 2;
+            break;
+        }
+        default:
+            return std::nullopt;
         }
     }
     return out;
@@ -142,8 +149,7 @@ std::optional<Opening> opening(const std::string& line) {
         const char* last = line.data() + line.size();
         std::size_t value = 0;
         auto [end, error] = std::from_chars(first, last, value);
-        if (error != std::errc() || end == first ||
-            std::string(end, last).rfind(kBytes, 0) != 0)
+        if (error != std::errc() || end == first || std::string(end, last).rfind(kBytes, 0) != 0)
             return std::nullopt;
         name = std::string(end + std::char_traits<char>::length(kBytes), last);
         size = value;
@@ -199,7 +205,8 @@ FileBlockReader::Line FileBlockReader::take(const std::string& line) {
         if (closed_) return damaged("the file " + open_->name + " goes on after its last line");
         bool open = false;
         auto text = unescaped(line.substr(2), open);
-        if (!text) return damaged("a line of the file " + open_->name + " has an unknown \\ escape");
+        if (!text)
+            return damaged("a line of the file " + open_->name + " has an unknown \\ escape");
         std::string& bytes = *open_->bytes;
         if (bytes.size() + text->size() + (open ? 0 : 1) > size_)
             return damaged("the file " + open_->name + " holds more than its " +

@@ -25,9 +25,9 @@ void ReplayFiles::keepplayers(const std::string& name, const std::string& why,
 }
 
 bool ReplayFiles::layout(const RecordedFile& file, std::ostream& errors) {
+    const std::string at = kProgram + std::string("line ") + std::to_string(blockstart_) + ": ";
     if (!plainname(file.name)) {
-        errors << kProgram << "the recording names a file outside its folder: " << file.name
-               << '\n';
+        errors << at << "the recording names a file outside its folder: " << file.name << '\n';
         return false;
     }
     std::error_code ec;
@@ -45,7 +45,7 @@ bool ReplayFiles::layout(const RecordedFile& file, std::ostream& errors) {
     if (!file.bytes) {
         // Only a file this replay made can be here; the session found none at this point.
         if (fs::is_regular_file(fs::symlink_status(path, ec)) && !fs::remove(path, ec)) {
-            errors << kProgram << "could not remove " << file.name << ", which the session "
+            errors << at << "could not remove " << file.name << ", which the session "
                    << "found no file of: " << ec.message() << '\n';
             return false;
         }
@@ -53,13 +53,13 @@ bool ReplayFiles::layout(const RecordedFile& file, std::ostream& errors) {
     }
     const std::string error = replacefile(path, *file.bytes);
     if (!error.empty()) {
-        errors << kProgram << "could not lay out " << file.name << ": " << error << '\n';
+        errors << at << "could not lay out " << file.name << ": " << error << '\n';
         return false;
     }
     return true;
 }
 
-ReplayFiles::Line ReplayFiles::laidout(FileBlockReader::Line line, int number,
+ReplayFiles::Line ReplayFiles::laidout(FileBlockReader::Line line, int number, bool opens,
                                        std::ostream& errors) {
     if (line == FileBlockReader::Line::Fault) {
         errors << kProgram << "line " << number << ": " << reader_.fault() << '\n';
@@ -67,15 +67,18 @@ ReplayFiles::Line ReplayFiles::laidout(FileBlockReader::Line line, int number,
     }
     if (auto file = reader_.takeended())
         if (!layout(*file, errors)) return Line::Fault;
+    if (opens) blockstart_ = number;
     return line == FileBlockReader::Line::Block ? Line::File : Line::Command;
 }
 
 ReplayFiles::Line ReplayFiles::take(const std::string& line, int number, std::ostream& errors) {
-    return laidout(reader_.take(line), number, errors);
+    const auto read = reader_.take(line);
+    return laidout(read, number, read == FileBlockReader::Line::Block && line.rfind("#|", 0) != 0,
+                   errors);
 }
 
 bool ReplayFiles::finish(int number, std::ostream& errors) {
-    return laidout(reader_.finish(), number, errors) != Line::Fault;
+    return laidout(reader_.finish(), number, false, errors) != Line::Fault;
 }
 
 ReplayOpening readopening(std::istream& script, ReplayFiles& files, std::ostream& errors) {

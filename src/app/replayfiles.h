@@ -29,7 +29,7 @@ public:
         Fault,    // a damaged block, a name outside the folder or a file that cannot be
                   // written: told on `errors` with the line's number
     };
-    // One line of the script, its line end removed.
+    // One line of the script, its line end removed, and its number (counted from 1).
     Line take(const std::string& line, int number, std::ostream& errors);
     // The end of the script: false, told on `errors`, when its last block was cut short.
     bool finish(int number, std::ostream& errors);
@@ -37,10 +37,12 @@ public:
 private:
     bool layout(const RecordedFile& file, std::ostream& errors);
     void keepplayers(const std::string& name, const std::string& why, std::ostream& errors);
-    Line laidout(FileBlockReader::Line line, int number, std::ostream& errors);
+    // What the runner makes of a line the reader took; `opens`: it began a block.
+    Line laidout(FileBlockReader::Line line, int number, bool opens, std::ostream& errors);
 
     std::string folder_;
     FileBlockReader reader_;
+    int blockstart_ = 0;  // the first line of the block being read
     // The names in the folder when the first block came: the player's files.
     std::optional<std::set<std::string>> before_;
     std::set<std::string> told_;
