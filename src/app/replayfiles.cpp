@@ -35,10 +35,12 @@ bool ReplayFiles::layout(const RecordedFile& file, std::ostream& errors) {
         before_.emplace();
         for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec))
             before_->insert(it->path().filename().string());
+        // A folder that cannot be listed: every file found there counts as the player's.
+        unlisted_ = static_cast<bool>(ec);
     }
     const std::string path = (fs::path(folder_) / file.name).string();
     if (readregularfile(path) == file.bytes) return true;
-    if (before_->count(file.name)) {
+    if (before_->count(file.name) || (unlisted_ && fs::exists(fs::symlink_status(path, ec)))) {
         keepplayers(file.name, file.bytes ? "read another" : "found none", errors);
         return true;
     }

@@ -45,6 +45,7 @@ private:
     int blockstart_ = 0;  // the first line of the block being read
     // The names in the folder when the first block came: the player's files.
     std::optional<std::set<std::string>> before_;
+    bool unlisted_ = false;  // the folder could not be listed then
     std::set<std::string> told_;
 };
 
