@@ -1,12 +1,14 @@
 // Recordings: the script a session leaves, and that the script replays the session.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "app/recorder.h"
 #include "app/recordings.h"
+#include "app/replayfiles.h"
 #include "app/runner.h"
 #include "game/startup.h"
 #include "support/started_game.h"
@@ -34,6 +36,7 @@ struct RecordedGame {
         : platform(out, windowtitle(kGameVersion), options), recorder(platform) {
         if (!start.empty()) fs::copy(start, folder.path(), fs::copy_options::recursive);
         z = std::make_unique<Zelvo>(recorder, folder.path().string());
+        keepfilesread(*z, recorder);
         Form_Load(*z);
     }
     void run(const std::string& script) {
@@ -49,23 +52,29 @@ struct RecordedGame {
     std::unique_ptr<Zelvo> z;
 };
 
-// What zelvo-headless prints for a recording, in a folder that starts as `start` did.
-std::string replay(const std::string& recording, const fs::path& start = {}) {
+// What zelvo-headless prints for a recording, as it reads a recording file, in a folder
+// that starts as `start` did (empty when none is given); `errors` gets what it tells there.
+std::string replay(const std::string& recording, const fs::path& start = {},
+                   std::string* errors = nullptr) {
     TempFolder folder;
     if (!start.empty()) fs::copy(start, folder.path(), fs::copy_options::recursive);
-    const auto header = parserecordingheader(recording.substr(0, recording.find('\n')));
-    EXPECT_TRUE(header);
-    if (!header) return {};
+    std::istringstream in(recording);
+    std::ostringstream told;
+    ReplayFiles files(folder.path().string());
+    const ReplayOpening opening = readopening(in, files, told);
+    EXPECT_FALSE(opening.fault) << told.str();
+    EXPECT_TRUE(opening.start);
+    if (!opening.start) return {};
     std::ostringstream out;
-    HeadlessPlatform platform(out, windowtitle(kGameVersion), {header->seed, header->year});
+    HeadlessPlatform platform(out, windowtitle(kGameVersion),
+                              {opening.start->seed, opening.start->year});
     Zelvo z(platform, folder.path().string());
     try {
         Form_Load(z);
-        std::istringstream in(recording);
-        std::ostringstream errors;
-        EXPECT_EQ(runscript(z, platform, in, errors), 0) << errors.str();
+        EXPECT_EQ(runscript(z, platform, in, told, opening.lines + 1, &files), 0) << told.str();
     } catch (const ProgramEnded&) {
     }
+    if (errors) *errors = told.str();
     return out.str();
 }
 
@@ -126,8 +135,8 @@ std::string withoutechoes(const std::string& output) {
 }
 
 // Every transcript's session, played with the recorder in place, leaves a recording that
-// replays to exactly what the session printed, and its comments tell what was said and
-// put in the title.
+// replays alone, in an empty folder, to exactly what the session printed (its start files
+// travel in it), and its comments tell what was said and put in the title.
 TEST(Recording, ARecordedSessionReplaysByteForByte) {
     int cases = 0;
     for (const auto& entry : fs::directory_iterator(transcripts())) {
@@ -138,7 +147,9 @@ TEST(Recording, ARecordedSessionReplaysByteForByte) {
         RecordedGame game(start);
         game.run(readfile(script));
         const std::string heard = withoutechoes(game.out.str());
-        EXPECT_EQ(replay(game.recorder.text(), start), heard) << name;
+        std::string errors;
+        EXPECT_EQ(replay(game.recorder.text(), {}, &errors), heard) << name;
+        EXPECT_EQ(errors, "") << name;
         for (const char* kind : {"say: ", "title: ", "message: "})
             EXPECT_EQ(lineswith(game.recorder.text(), std::string("# ") + kind),
                       lineswith(heard, kind))
@@ -242,6 +253,49 @@ TEST(Recording, ARecordingsFolderThatCannotBeMadeIsTold) {
         said.rfind("The recording could not be written to " + game.folder.file("recordings/"), 0),
         0u)
         << said;
+}
+
+// The player's folder as a session may start it: preferences of an earlier session (a
+// store of another name, on Hard), a language file, an items file and a save with CR LF
+// line ends.
+void playersfolder(const TempFolder& folder) {
+    folder.write("progress.ini",
+                 " 0 \r\n 2 \r\nBea Stone\r\nBea's Goods\r\n 3 \r\n 1 \r\nDefault\r\n 1 \r\n");
+    folder.write("language.txt", "Plain\r\nGame loaded.\r\nYour game is back.\r\n");
+    fs::copy(transcripts() + "/item-lists/files/items1.txt", folder.path());
+    fs::copy(transcripts() + "/load-game/files/month1", folder.path());
+}
+
+// The session changes the difficulty, loads a save, plays on, and loads the save again
+// after something else wrote over it; its recording, alone in an empty folder, says the
+// same. Without its files it would not: they are what the session heard.
+TEST(Recording, ASessionThatLoadsASaveReplaysAloneInAnEmptyFolder) {
+    TempFolder start;
+    playersfolder(start);
+    RecordedGame game(start.path());
+    game.run(
+        "Enter\nEnter\nDown\nDown\nDown\nEnter\nEscape\nDown\nDown\nanswer month1\n"
+        "Enter\nZ\ndays 3\n");
+    fs::copy(transcripts() + "/late-loan/files/lateloan", game.folder.file("month1"),
+             fs::copy_options::overwrite_existing);
+    game.run("Escape\nDown\nShift+Enter\nDown\nDown\nDown\nanswer month1\nEnter\nZ\ndays 3\nX\n");
+
+    const std::vector<std::string> heard = lineswith(game.out.str(), "say: ");
+    for (const char* line : {"Your name is Bea Stone.  Press Enter to change it.",
+                             "Difficulty changed to Easy mode.", "Your game is back."})
+        EXPECT_NE(std::find(heard.begin(), heard.end(), line), heard.end()) << line;
+    const std::string& recording = game.recorder.text();
+    std::string errors;
+    EXPECT_EQ(lineswith(replay(recording, {}, &errors), "say: "), heard);
+    EXPECT_EQ(errors, "");
+
+    std::string bare;
+    std::istringstream in(recording);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("# file ", 0) != 0 && line.rfind("#|", 0) != 0 &&
+            line.rfind("# no file: ", 0) != 0)
+            bare += line + '\n';
+    EXPECT_NE(lineswith(replay(bare), "say: "), heard);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ std::string answerline(const std::string& typed) {
 SessionRecorder::SessionRecorder(Platform& inner)
     : inner_(inner), start_{inner.secondsSinceMidnight(), inner.currentYear()} {
     append(recordingheader(start_));
-    append("# Replay: zelvo-headless THIS-FILE.  Comments tell what the player was told.");
+    append("# Replay: zelvo-headless THIS-FILE, in an empty folder.  Comments tell what the");
+    append("# player was told; \"# file\" blocks hold the files the game read, laid out as read.");
     answersend_ = text_.size();
 }
 
@@ -148,17 +149,25 @@ std::string SessionRecorder::inputBox(const std::string& prompt, const std::stri
         // A choice stepped to is kept as the text it put in the field.
         answer = inner_.inputBox(prompt, title, echo, choices);
     }
-    const std::string line = answerline(answer);
-    if (depth_ == 0) {
-        // Not inside an event (the start-up): the answer simply comes next.
-        append(line.substr(0, line.size() - 1));
-        answersend_ = text_.size();
-        return answer;
-    }
-    text_.insert(answersend_, line);
-    answersend_ += line.size();
-    flushfrom(answersend_ - line.size());
+    beforeevent(answerline(answer));
     return answer;
+}
+
+void SessionRecorder::beforeevent(const std::string& lines) {
+    if (depth_ == 0) {
+        const std::size_t end = text_.size();
+        text_ += lines;
+        answersend_ = text_.size();
+        flushfrom(end);
+        return;
+    }
+    text_.insert(answersend_, lines);
+    answersend_ += lines.size();
+    flushfrom(answersend_ - lines.size());
+}
+
+void SessionRecorder::fileread(const RecordedFile& file) {
+    beforeevent(fileblock(file));
 }
 
 void SessionRecorder::told(const char* how, const std::string& text) {

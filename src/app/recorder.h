@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "app/fileblocks.h"
 #include "app/scriptformat.h"
 #include "platform/platform.h"
 
@@ -38,6 +39,11 @@ public:
     const std::string& path() const { return path_; }
     // Why the file could not be opened or why writing stopped; empty once taken.
     std::string takeproblem();
+
+    // A file the game read from the player's folder, kept before the event that read it
+    // (after the first line for those read as the game started), so that a replay lays it
+    // out just before the game reads it.
+    void fileread(const RecordedFile& file);
 
     // Runs after each key or firing the game has finished handling that was not handled
     // inside another one: a point where the game may speak and change its state.
@@ -91,6 +97,10 @@ private:
     // inside another event.
     void beginevent(const std::string& line);
     void finishevent();
+    // Lines the runner must have read before the event being handled (its answers and the
+    // files it reads): before its key, after those put there already. Outside any event
+    // (the start-up) they simply come next.
+    void beforeevent(const std::string& lines);
     void append(const std::string& line);
     // What the player was told, as a comment; not what the box echoes while typing.
     void told(const char* how, const std::string& text);

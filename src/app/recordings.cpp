@@ -47,6 +47,12 @@ std::string newrecordingfile(const Zelvo& z) {
     return file.string();
 }
 
+void keepfilesread(Zelvo& z, SessionRecorder& recorder) {
+    z.fileread = [&recorder](const std::string& name, const std::optional<std::string>& bytes) {
+        recorder.fileread({name, bytes});
+    };
+}
+
 void keeprecording(Zelvo& z, SessionRecorder& recorder, const std::string& path) {
     if (!path.empty())
         startwriting(z, recorder, path);

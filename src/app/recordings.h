@@ -8,6 +8,11 @@ namespace zelvo {
 struct Zelvo;
 class SessionRecorder;
 
+// Keeps in the session each file the game reads from the player's folder. Call before the
+// game starts, so that the preferences, item lists and language file it starts with are
+// kept too.
+void keepfilesread(Zelvo& z, SessionRecorder& recorder);
+
 // Writes the session to `path` when one is given (--record), or to a new file in the
 // recordings folder when the player's setting is on; from then on, after each event,
 // follows the setting as the player turns it on and off, and tells the player when a file

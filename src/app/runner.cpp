@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/replayfiles.h"
 #include "core/zelvo.h"
 #include "game/menutable.h"
 #include "platform/headless/headless_platform.h"
@@ -129,11 +130,17 @@ private:
 }  // namespace
 
 int runscript(Zelvo& z, HeadlessPlatform& platform, std::istream& script, std::ostream& errors,
-              int firstline) {
+              int firstline, ReplayFiles* files) {
     Runner runner(z, platform);
+    ReplayFiles own(z.folder);
+    ReplayFiles& recorded = files ? *files : own;
     std::string raw;
-    for (int number = firstline; !platform.ended() && std::getline(script, raw); ++number) {
+    int number = firstline;
+    for (; !platform.ended() && std::getline(script, raw); ++number) {
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        const auto line = recorded.take(raw, number, errors);
+        if (line == ReplayFiles::Line::Fault) return 2;
+        if (line == ReplayFiles::Line::File) continue;
         // An answer keeps its text exactly, leading blanks included.
         if (raw == "answer" || raw.rfind("answer ", 0) == 0) {
             platform.queueAnswer(raw.size() > 7 ? raw.substr(7) : "");
@@ -152,6 +159,7 @@ int runscript(Zelvo& z, HeadlessPlatform& platform, std::istream& script, std::o
             return 2;
         }
     }
+    if (!platform.ended() && !recorded.finish(number - 1, errors)) return 2;
     return 0;
 }
 

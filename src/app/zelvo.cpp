@@ -110,6 +110,7 @@ int main(int argc, char** argv) {
         zelvo::Zelvo z(recorder, choice.folder);
         z.soundfolder = zelvo::chooseSoundFolder(program, ZELVO_DATA_FROM_PROGRAM, isFolder);
         platform.setTitle(zelvo::windowtitle(z));
+        zelvo::keepfilesread(z, recorder);
         try {
             zelvo::Form_Load(z);
             zelvo::keeprecording(z, recorder, record);

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/replayfiles.h"
 #include "app/runner.h"
 #include "core/zelvo.h"
 #include "game/startup.h"
@@ -79,18 +80,19 @@ int main(int argc, char** argv) {
     std::istream& script = scriptpath.empty() ? std::cin : file;
     // A recording names the seed and year its session started with on its first line, so
     // that it replays the same draws and dates; the command line can still override them.
+    // The files the game read as it started follow, and are laid out before it starts.
     // Standard input is never read ahead: a program driving the runner line by line waits
     // for the welcome before it sends anything.
+    zelvo::ReplayFiles files(dir);
     int firstline = 1;
-    if (!scriptpath.empty() && file.peek() == '#') {
-        std::string header;
-        std::getline(file, header);
-        if (!header.empty() && header.back() == '\r') header.pop_back();
-        if (auto start = zelvo::parserecordingheader(header)) {
-            if (!seedgiven) options.seconds = start->seed;
-            if (!yeargiven) options.year = start->year;
+    if (!scriptpath.empty()) {
+        const zelvo::ReplayOpening opening = zelvo::readopening(file, files, std::cerr);
+        if (opening.fault) return 2;
+        if (opening.start) {
+            if (!seedgiven) options.seconds = opening.start->seed;
+            if (!yeargiven) options.year = opening.start->year;
         }
-        firstline = 2;  // the comment read here is one the runner would skip anyway
+        firstline = opening.lines + 1;
     }
 
     std::ios::sync_with_stdio(false);
@@ -100,7 +102,7 @@ int main(int argc, char** argv) {
     try {
         zelvo::Form_Load(z);
         if (debug) z.s.game.debugmode = 1;
-        status = zelvo::runscript(z, platform, script, std::cerr, firstline);
+        status = zelvo::runscript(z, platform, script, std::cerr, firstline, &files);
     } catch (const zelvo::ProgramEnded&) {
     }
     std::cout.flush();

@@ -120,10 +120,6 @@ std::string folded(const std::string& text) {
     return result;
 }
 
-std::optional<std::string> readtext(const std::string& path) {
-    return readregularfile(path);
-}
-
 }  // namespace
 
 ItemsFile parseitems(const std::string& text, std::size_t most) {
@@ -207,7 +203,7 @@ void additem(Zelvo& z, const std::string& name, const std::string& price,
 }
 
 void fixfile(Zelvo& z, const std::string& path) {
-    auto text = readtext(path);
+    auto text = readplayerfile(z, path);
     if (!text) {
         debuglog(z, "error in fixfile: cannot read " + path);
         return;
@@ -241,12 +237,12 @@ void fixfile(Zelvo& z, const std::string& path) {
 }
 
 std::optional<std::vector<FileItem>> readitemsfile(Zelvo& z, const std::string& path) {
-    auto text = readtext(path);
+    auto text = readplayerfile(z, path);
     if (!text) return std::nullopt;
     ItemsFile file = parseitems(*text);
     if (!file.needsrepair) return file.items;
     fixfile(z, path);
-    text = readtext(path);
+    text = readplayerfile(z, path);
     if (!text) return std::nullopt;
     file = parseitems(*text);
     if (!file.needsrepair) return file.items;

@@ -1,6 +1,8 @@
 // The game context: its records, its folder and the way the program ends.
 #include "core/zelvo.h"
 
+#include "core/files.h"
+
 namespace zelvo {
 
 Zelvo::Zelvo(Platform& p, std::string dir)
@@ -26,6 +28,17 @@ std::string folderfile(const Zelvo& z, const std::string& name) {
     if (z.folder.empty()) return name;
     if (z.folder.back() == '/') return z.folder + name;
     return z.folder + "/" + name;
+}
+
+std::optional<std::string> readplayerfile(Zelvo& z, const std::string& path) {
+    auto bytes = readregularfile(path);
+    if (z.fileread) {
+        const std::string prefix = folderfile(z, "");
+        const bool inside =
+            path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
+        z.fileread(inside ? path.substr(prefix.size()) : path, bytes);
+    }
+    return bytes;
 }
 
 void endprogram(Zelvo& z) {

@@ -2,7 +2,9 @@
 // random generator and the machine behind them.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,11 @@ struct Zelvo {
     // table of menus the menu engine dispatches through.
     std::unique_ptr<PlatformEvents> events;
     const MenuTable* menutable = nullptr;
+
+    // Told of each file the game reads from the player's folder: its name there and what it
+    // held (nothing: there was no such file). A recording keeps them, so that it replays
+    // with the same preferences, item lists and saves.
+    std::function<void(const std::string& name, const std::optional<std::string>& bytes)> fileread;
 };
 
 // The window caption, also the title the speech outputs restore.
@@ -59,6 +66,8 @@ inline std::string windowtitle(const Zelvo& z) {
 int shownyear(const Zelvo& z, int gameyear);
 // The full path of a file in the program's folder.
 std::string folderfile(const Zelvo& z, const std::string& name);
+// A file of the player's folder, read as `readregularfile` reads it, and told to `fileread`.
+std::optional<std::string> readplayerfile(Zelvo& z, const std::string& path);
 // Ends the program: the machine lets go, then every handler unwinds.
 [[noreturn]] void endprogram(Zelvo& z);
 

@@ -198,7 +198,7 @@ void loadgame(Zelvo& z, const std::string& typed) {
         sayit(z, "File not found.");
         return;
     }
-    auto lines = readlines(path);
+    auto lines = readlines(z, path);
     // Fields the file does not hold (the interface, the clock, the item lists, the
     // warehouse stock) keep their values in the copy.
     auto loaded = std::make_unique<GameState>(z.s);

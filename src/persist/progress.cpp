@@ -52,7 +52,7 @@ void saveprogress(Zelvo& z) {
 }
 
 void readprogress(Zelvo& z) {
-    auto file = readlines(folderfile(z, kFile));
+    auto file = readlines(z, folderfile(z, kFile));
     if (!file) return;
     const std::vector<std::string>& lines = *file;
     std::size_t at = 0;

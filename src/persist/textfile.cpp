@@ -7,11 +7,12 @@
 #include <cstdlib>
 
 #include "core/files.h"
+#include "core/zelvo.h"
 
 namespace zelvo {
 
-std::optional<std::vector<std::string>> readlines(const std::string& path) {
-    const auto text = readregularfile(path);
+std::optional<std::vector<std::string>> readlines(Zelvo& z, const std::string& path) {
+    const auto text = readplayerfile(z, path);
     if (!text) return std::nullopt;
     return splitlines(*text);
 }

@@ -7,9 +7,11 @@
 
 namespace zelvo {
 
-// The lines of a regular file; CR LF, CR alone and LF alone all end a line. Nothing if
-// there is no such file or it cannot be read.
-std::optional<std::vector<std::string>> readlines(const std::string& path);
+struct Zelvo;
+
+// The lines of a regular file of the player's folder; CR LF, CR alone and LF alone all end
+// a line. Nothing if there is no such file or it cannot be read.
+std::optional<std::vector<std::string>> readlines(Zelvo& z, const std::string& path);
 // The lines of a text, by the same rule.
 std::vector<std::string> splitlines(const std::string& text);
 

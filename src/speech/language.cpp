@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "core/diagnostics.h"
-#include "core/files.h"
 #include "core/zelvo.h"
 
 namespace zelvo {
@@ -45,7 +44,7 @@ std::size_t charcount(const std::string& text) {
 
 void loadlanguagefile(Zelvo& z) {
     // Only a regular file: a folder or a named pipe of that name is no language file.
-    const auto text = readregularfile(folderfile(z, "language.txt"));
+    const auto text = readplayerfile(z, folderfile(z, "language.txt"));
     if (!text) debuglog(z, "Using English.");
     z.language.count = 0;
     z.language.phrases.clear();

@@ -8,7 +8,8 @@
 # correction, the global keys, Tab through every speech output, three days of play, quitting
 # with Shift+Enter, Exit), its sound goes to SDL's disk driver and its voice to a private
 # speech-dispatcher whose log keeps every text it receives. The recording must then replay
-# in zelvo-headless, in a fresh folder, to exactly the texts the game handed to its voice
+# in zelvo-headless, in a fresh folder (the game's folder held an earlier session's
+# preferences, which the recording carries), to exactly the texts the game handed to its voice
 # and its window title, and the texts the replay says at the chosen moments must be the ones speech-dispatcher
 # received from the real game. On failure the session and logs are kept in EVIDENCE_FOLDER.
 set -euo pipefail
@@ -133,6 +134,9 @@ inner() {
     local game=$work/game session=$work/session.txt
     mkdir -p "$game/files"
     mkdir -m 700 "$game/run"
+    # An earlier session's preferences (another store's name, on Hard): the recording carries
+    # them, or its replay in an empty folder would name the store otherwise.
+    printf ' 0 \r\n 2 \r\nBea Stone\r\nBea'"'"'s Goods\r\n 3 \r\n' >"$game/files/progress.ini"
     # speech-dispatcher is started first, so that on a busy machine it is not still
     # starting when the game gives up waiting for it and lets espeak-ng speak instead.
     if [ -x /usr/bin/speech-dispatcher ]; then
@@ -238,7 +242,7 @@ inner() {
     elif [ "$speechd" -eq 0 ]; then
         :  # said above
     else
-        for pattern in '^say: Name set to ' '^say: .* has \$' '^say: Your credit rating ' \
+        for pattern in '^say: Name set to ' '^say: Bea.s Goods has \$' '^say: Your credit rating ' \
             '^say: Jaws does not seem' '^say: Good bye\.$'; do
             text=$(grep -m 1 -e "$pattern" "$work/replay.txt" | sed 's/^say: //' || true)
             if [ -z "$text" ]; then
