@@ -18,7 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 std::string trimblanks(const std::string& text) {
     auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";

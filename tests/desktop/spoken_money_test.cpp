@@ -158,7 +158,8 @@ TEST(SpokenMoney, SpeechDispatcherIsGivenTheWords) {
         std::this_thread::sleep_for(10ms);
     voice.close();
     unsetenv("SPEECHD_ADDRESS");
-    EXPECT_EQ(daemon.texts(), std::vector<std::string>{"Your store has 49,874 dollars and 60 cents."});
+    EXPECT_EQ(daemon.texts(),
+              std::vector<std::string>{"Your store has 49,874 dollars and 60 cents."});
 }
 
 // The whole of what espeak-ng makes of `text`.

@@ -58,7 +58,8 @@ bool allZeros(const std::string& dollars) {
 }
 
 std::string words(const Amount& amount) {
-    const std::string cents = std::to_string(amount.cents) + (amount.cents == 1 ? " cent" : " cents");
+    const std::string cents =
+        std::to_string(amount.cents) + (amount.cents == 1 ? " cent" : " cents");
     if (allZeros(amount.dollars)) return amount.cents == 0 ? "0 dollars" : cents;
     std::string said = amount.dollars + (amount.dollars == "1" ? " dollar" : " dollars");
     if (amount.cents != 0) said += " and " + cents;
