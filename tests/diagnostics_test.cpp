@@ -5,6 +5,7 @@
 
 #include "core/diagnostics.h"
 #include "game/startup.h"
+#include "sound/sound.h"
 #include "support/started_game.h"
 
 namespace zelvo {
@@ -62,23 +63,48 @@ TEST(Startup, AScreenReaderThatDoesNotAnswerLeavesTheVoiceSpeaking) {
     EXPECT_EQ(game.folder.read("progress.ini"), " 3 \r\n 2 \r\n");  // the choice is kept
 }
 
-// A machine with no sound card.
+// A machine with no sound card: the sound system says why, in its own words.
 class NoSoundCard : public HeadlessPlatform {
 public:
     using HeadlessPlatform::HeadlessPlatform;
-    bool openSound(int) override { return false; }
+    void openSound(int) override { throw PlatformError("Audio target 'pulse' not available"); }
 };
 
-TEST(Startup, WithoutASoundDeviceTheProgramTellsWhyAndEnds) {
+TEST(Startup, WithoutASoundDeviceTheProgramTellsWhyAndWhatToCheckThenEnds) {
     testing::TempFolder folder;
+    folder.write("debuglog.txt", "an older line\r\n");
     std::ostringstream out;
     NoSoundCard platform(out, "title", {1, 2030});
     Zelvo z(platform, folder.path().string());
     EXPECT_THROW(Form_Load(z), ProgramEnded);
-    EXPECT_EQ(out.str(),
-              "message: Unable to start DirectSound. Check to see that your sound card is "
-              "properly installed.  Try running checkup.exe from your game folder.  For some "
-              "people, this can correct this issue.\nexit\n");
+    const std::string message =
+        "Zelvo could not open a sound device: Audio target 'pulse' not available.  Check "
+        "that your sound server is running and that a sound card or headphones are "
+        "connected, then start Zelvo again.";
+    EXPECT_EQ(out.str(), "message: " + message + "\nexit\n");
+    EXPECT_EQ(folder.read("debuglog.txt"), "an older line\r\n" + message + "\r\n");
+}
+
+TEST(Startup, TheSoundSystemsReasonBecomesOneTidyClause) {
+    const struct {
+        const char* reason;
+        const char* said;
+    } cases[] = {
+        {"ALSA: Couldn't open audio device: No such file or directory",
+         "ALSA: Couldn't open audio device: No such file or directory"},
+        {"No available audio device.", "No available audio device"},
+        {"  Device busy...  ", "Device busy"},
+        {"first line\r\nsecond \t line\r\n", "first line second line"},
+        {"", "no reason was given"},
+        {" . ", "no reason was given"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(nodevicemessage(c.reason),
+                  std::string("Zelvo could not open a sound device: ") + c.said +
+                      ".  Check that your sound server is running and that a sound card or "
+                      "headphones are connected, then start Zelvo again.")
+            << c.reason;
+    }
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ public:
 
     void addLogLine(const std::string& text) override { inner_.addLogLine(text); }
 
-    bool openSound(int buffers) override { return inner_.openSound(buffers); }
+    void openSound(int buffers) override { inner_.openSound(buffers); }
     void loadSound(int buffer, const std::string& file) override { inner_.loadSound(buffer, file); }
     void setSoundVolume(int buffer, double volume) override {
         inner_.setSoundVolume(buffer, volume);

@@ -99,8 +99,9 @@ public:
     virtual void addLogLine(const std::string& text) = 0;
 
     // --- Sound ---
-    // Opens the sound device and its buffers; false when it cannot be opened.
-    virtual bool openSound(int buffers) = 0;
+    // Opens the sound device and its buffers. Throws PlatformError with the system's own
+    // reason when it cannot be opened: the player is told it, to know what to put right.
+    virtual void openSound(int buffers) = 0;
     // Loads a wave file (a full path that exists) into a buffer, replacing what it held.
     virtual void loadSound(int buffer, const std::string& file) = 0;
     // Volume in hundredths of a decibel (-5000..0) and pan (-10000 left .. 10000 right).

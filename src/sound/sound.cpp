@@ -18,11 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const kNoDevice =
-    "Unable to start DirectSound. Check to see that your sound card is properly installed.  "
-    "Try running checkup.exe from your game folder.  For some people, this can correct this "
-    "issue.";
-
 std::string trimblanks(const std::string& text) {
     auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
@@ -76,16 +71,35 @@ std::string soundrelativepath(const std::string& flock) {
     return first == std::string::npos ? "" : path.substr(first);
 }
 
+std::string nodevicemessage(const std::string& reason) {
+    // The reason becomes a clause of the message's first sentence: one line with single
+    // blanks (two mean a new sentence), its own full stop dropped for the message's.
+    std::string why;
+    for (char c : reason) {
+        const bool blank = c == ' ' || c == '\n' || c == '\r' || c == '\t';
+        if (!blank) {
+            why += c;
+        } else if (!why.empty() && why.back() != ' ') {
+            why += ' ';
+        }
+    }
+    why.erase(why.find_last_not_of(" .") + 1);
+    if (why.empty()) why = "no reason was given";
+    return "Zelvo could not open a sound device: " + why +
+           ".  Check that your sound server is running and that a sound card or headphones "
+           "are connected, then start Zelvo again.";
+}
+
 bool startsound(Zelvo& z) {
     z.sound.lastbuffer = Sound::kBuffers - 1;
-    bool opened = false;
     try {
-        opened = z.platform.openSound(Sound::kBuffers);
+        z.platform.openSound(Sound::kBuffers);
     } catch (const std::exception& e) {
-        debuglog(z, std::string("error in startsound: ") + e.what());
-    }
-    if (!opened) {
-        z.platform.messageBox(kNoDevice);
+        // The player reads it in the window and hears it; the log keeps it for whoever
+        // helps them later, when the box is long closed.
+        const std::string message = nodevicemessage(e.what());
+        debuglog(z, message);
+        z.platform.messageBox(message);
         return false;
     }
     z.sound.deviceopen = true;

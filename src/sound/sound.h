@@ -10,8 +10,11 @@ namespace zelvo {
 struct Zelvo;
 
 // Opens the device and preloads every buffer with the cursor sound. False when the device
-// cannot be opened; the message box has then been shown.
+// cannot be opened; the message box, with the system's reason, has then been shown and the
+// same line written to the debug log.
 bool startsound(Zelvo& z);
+// What the player is told when the sound device cannot be opened, for the system's reason.
+std::string nodevicemessage(const std::string& reason);
 
 // Plays one sound. `flock` is a path below the program's folder as the game writes it
 // ("\sounds\game\tick.wav" or "/sounds/menu/arrows.wav"); `bufferindex` -1 takes the next

@@ -11,7 +11,8 @@
 # in zelvo-headless, in a fresh folder (the game's folder held an earlier session's
 # preferences, which the recording carries), to exactly the texts the game handed to its voice
 # and its window title, and the texts the replay says at the chosen moments must be the ones speech-dispatcher
-# received from the real game. On failure the session and logs are kept in EVIDENCE_FOLDER.
+# received from the real game (money in words there). On failure the session and logs are
+# kept in EVIDENCE_FOLDER.
 set -euo pipefail
 set +m
 
@@ -236,7 +237,7 @@ inner() {
 
     # What the replay says at these moments must be what speech-dispatcher got from the
     # real game; the texts come from the replay, so a replay that went astray fails here.
-    local log=$game/run/speech-dispatcher/log/speech-dispatcher.log text
+    local log=$game/run/speech-dispatcher/log/speech-dispatcher.log text voiced
     if [ ! -x /usr/bin/speech-dispatcher ]; then
         echo "skip speech-dispatcher is not installed"
     elif [ "$speechd" -eq 0 ]; then
@@ -245,12 +246,18 @@ inner() {
         for pattern in '^say: Name set to ' '^say: Bea.s Goods has \$' '^say: Your credit rating ' \
             '^say: Jaws does not seem' '^say: Good bye\.$'; do
             text=$(grep -m 1 -e "$pattern" "$work/replay.txt" | sed 's/^say: //' || true)
+            # The voice is given money in words ("50,000 dollars" for "$50,000.00"); the
+            # cash this session hears is whole dollars, more than one.
+            voiced=$(sed -E 's/\$([0-9][0-9,]*)\.00/\1 dollars/g' <<<"$text")
             if [ -z "$text" ]; then
                 fail "the replay never says a line like /$pattern/"
-            elif grep -qF -- "$text" "$log" 2>/dev/null; then
-                ok "speech-dispatcher received \"$text\""
+            elif grep -qF -- "$voiced" "$log" 2>/dev/null; then
+                ok "speech-dispatcher received \"$voiced\""
             else
-                fail "speech-dispatcher never received \"$text\""
+                fail "speech-dispatcher never received \"$voiced\""
+            fi
+            if [ "$voiced" != "$text" ] && grep -qF -- "$text" "$log" 2>/dev/null; then
+                fail "speech-dispatcher was given the amount as the game writes it: \"$text\""
             fi
         done
     fi

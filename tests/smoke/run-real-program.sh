@@ -19,8 +19,9 @@
 # item in the title (no BRLTTY runs, so braille stays silent); Tab to the screen reader,
 # with none on the session bus, brings the voice back with its message, which the window
 # shows in large white letters, and the preferences keep the voice. Third run: no sound
-# device, so the game must show why in its own window, in large letters, say it through
-# speech-dispatcher and put it in the title, and end cleanly once Enter closes the message.
+# device, so the game must show why, with the sound system's reason and what to check, in
+# its own window, in large letters, say it through speech-dispatcher, put it in the title
+# and in the debug log, and end cleanly once Enter closes the message.
 set -euo pipefail
 # Background jobs must stay in this shell's process group, or setsid would fork and the
 # pid kept for each game would be the wrong one.
@@ -37,7 +38,9 @@ readonly DAY_VOLUME_DB=-20  # tick and tock play at -2000 hundredths of a decibe
 readonly WELCOME_TEXT="Welcome to Zelvo, version 1.1, by Tarvik.  Main menu."
 readonly WINDOW_TITLE="Tarvik's Zelvo (v1.1)"
 readonly NO_READER_TEXT="Jaws does not seem to be responding, Sapi on."
-readonly NO_DEVICE_TEXT="Unable to start DirectSound. Check to see that your sound card is properly installed.  Try running checkup.exe from your game folder.  For some people, this can correct this issue."
+# The no-sound message, around the sound system's own reason (SDL's words, which vary).
+readonly NO_DEVICE_START="Zelvo could not open a sound device: "
+readonly NO_DEVICE_END=".  Check that your sound server is running and that a sound card or headphones are connected, then start Zelvo again."
 # The window's letters: 28 points at 96 dpi make lines of ink 25 to 40 pixels high, where
 # a small bitmap font makes lines of 10 to 15.
 readonly LARGE_LINE_MIN_PX=20
@@ -716,14 +719,30 @@ run_no_device() {
         show_game_output
         return
     fi
-    if await_title "$win" "$NO_DEVICE_TEXT" 10000; then
+    # The message goes to the debug log before the box opens; the log gives the exact text
+    # (with SDL's reason) that the title and speech-dispatcher must carry too.
+    local message="" i
+    for ((i = 0; i < 100; i++)); do
+        message=$(grep -aF -- "$NO_DEVICE_START" "$game_dir/debuglog.txt" 2>/dev/null |
+            tail -n 1 | tr -d '\r' || true)
+        [ -n "$message" ] && break
+        sleep 0.1
+    done
+    if [[ "$message" == "$NO_DEVICE_START"?*"$NO_DEVICE_END" ]]; then
+        ok "message: the debug log in the player's folder holds it: $message"
+    else
+        fail "message: the debug log holds no line \"$NO_DEVICE_START...$NO_DEVICE_END\" (it has: \"$message\")"
+        show_game_output
+        message=$NO_DEVICE_START
+    fi
+    if await_title "$win" "$message" 10000; then
         ok "message: the window title carries it"
     else
         fail "message: the window title is \"$(xdotool getwindowname "$win" 2>/dev/null || true)\", not the message"
         show_game_output
     fi
     if have_speech_dispatcher; then
-        if await_spoken "$NO_DEVICE_TEXT" 8000; then
+        if await_spoken "$message" 8000; then
             ok "message: speech-dispatcher received it"
         else
             fail "message: speech-dispatcher never received it"

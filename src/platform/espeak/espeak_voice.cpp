@@ -12,6 +12,7 @@
 #include <mutex>
 #include <utility>
 
+#include "platform/speechd/spoken_money.h"
 #include "platform/speechd/utf8.h"
 
 namespace zelvo {
@@ -228,7 +229,7 @@ void EspeakVoice::setRate(int rate) {
 }
 
 unsigned EspeakVoice::speak(const std::string& text) {
-    std::string utf8 = asUtf8(text);
+    std::string utf8 = spokenMoney(asUtf8(text));
     std::lock_guard lock(shared_->m);
     shared_->text = std::move(utf8);
     shared_->pieces.clear();

@@ -60,8 +60,8 @@ public:
     bool started() const { return thread_.joinable(); }
     // The game's rate, 1 to 10; kept for the next text when given before start().
     void setRate(int rate);
-    // Drops what is being made and what waits, and makes `text` instead. Returns the
-    // generation its pieces will carry.
+    // Drops what is being made and what waits, and makes `text` instead, its money
+    // amounts in words. Returns the generation its pieces will carry.
     unsigned speak(const std::string& text);
     // The next finished piece of the newest text, or nothing.
     std::optional<SpeechPiece> takePiece();

@@ -57,7 +57,7 @@ public:
 
     void addLogLine(const std::string& text) override;
 
-    bool openSound(int) override { return true; }
+    void openSound(int) override {}
     void loadSound(int, const std::string&) override {}
     void setSoundVolume(int, double) override {}
     void setSoundPan(int, double) override {}

@@ -3,13 +3,21 @@
 
 #include <SDL2/SDL.h>
 
-#include <cstdio>
+#include <string>
 
 #include "platform/platform.h"
 #include "platform/sdl/gain.h"
 #include "platform/sdl/limiter.h"
 
 namespace zelvo {
+namespace {
+
+// SDL's own words for why the device did not open; the player is shown them.
+std::string reason(const char* error) {
+    return error && *error ? error : "SDL gave no reason";
+}
+
+}  // namespace
 
 Mixer::Mixer() = default;
 
@@ -17,20 +25,17 @@ Mixer::~Mixer() {
     close();
 }
 
-bool Mixer::open(int buffers) {
+void Mixer::open(int buffers) {
     if (open_) close();
-    if (buffers <= 0) return false;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "no sound device: %s\n", SDL_GetError());
-        return false;
-    }
+    if (buffers <= 0) throw PlatformError("no sound buffers were asked for");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) throw PlatformError(reason(SDL_GetError()));
     // Stereo, or panning does nothing. Floating point, because SDL adds channels of that
     // format without clamping them: the limiter then sees the true sum and keeps it below
     // full scale, where 16-bit mixing would already have clipped it.
     if (Mix_OpenAudioDevice(kRate, AUDIO_F32SYS, 2, 1024, nullptr, 0) != 0) {
-        std::fprintf(stderr, "no sound device: %s\n", Mix_GetError());
+        const std::string why = reason(Mix_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+        throw PlatformError(why);
     }
     limiter_ = std::make_unique<Limiter>(kRate);
     Mix_SetPostMix(limit, limiter_.get());
@@ -38,7 +43,6 @@ bool Mixer::open(int buffers) {
     buffers_.clear();
     buffers_.resize(static_cast<size_t>(buffers));
     open_ = true;
-    return true;
 }
 
 void Mixer::limit(void* limiter, Uint8* stream, int bytes) {

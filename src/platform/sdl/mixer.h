@@ -24,8 +24,8 @@ public:
     static constexpr int kRate = 22050;
 
     // Opens the device in stereo with a channel for each of the `buffers`, and one more
-    // kept for speech; false, with the reason on standard error, when there is no device.
-    bool open(int buffers);
+    // kept for speech. Throws PlatformError with SDL's reason when there is no device.
+    void open(int buffers);
     // The channel kept for speech (the one after the buffers'); -1 while the device is shut.
     int speechChannel() const { return open_ ? static_cast<int>(buffers_.size()) : -1; }
     // These throw PlatformError for a buffer that does not exist or a file SDL2_mixer

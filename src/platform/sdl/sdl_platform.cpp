@@ -203,10 +203,9 @@ void SdlPlatform::addLogLine(const std::string& text) {
     std::fprintf(stderr, "log: %s\n", text.c_str());
 }
 
-bool SdlPlatform::openSound(int buffers) {
-    const bool opened = mixer_.open(buffers);
+void SdlPlatform::openSound(int buffers) {
+    mixer_.open(buffers);
     voice_.soundChanged();
-    return opened;
 }
 
 void SdlPlatform::playSound(int buffer, bool loop, const std::string&, double, double) {

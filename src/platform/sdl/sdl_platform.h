@@ -55,7 +55,7 @@ public:
 
     void addLogLine(const std::string& text) override;
 
-    bool openSound(int buffers) override;
+    void openSound(int buffers) override;
     void loadSound(int buffer, const std::string& file) override { mixer_.load(buffer, file); }
     void setSoundVolume(int buffer, double volume) override { mixer_.setVolume(buffer, volume); }
     void setSoundPan(int buffer, double pan) override { mixer_.setPan(buffer, pan); }

@@ -14,6 +14,7 @@
 #include <optional>
 #include <utility>
 
+#include "platform/speechd/spoken_money.h"
 #include "platform/speechd/utf8.h"
 
 namespace zelvo {
@@ -83,8 +84,9 @@ bool deliver(SPDConnection* c, const Work& w) {
     if (w.rate && spd_set_voice_rate(c, std::clamp(*w.rate * 10, -100, 100)) != 0) return false;
     if (!w.text) return true;
     if (spd_cancel(c) != 0) return false;
-    // An empty text only silences what was being said.
-    return w.text->empty() || spd_say(c, SPD_TEXT, w.text->c_str()) > 0;
+    // An empty text only silences what was being said. The words for money are made here,
+    // at the daemon's door: a text taken back for espeak-ng is still the game's own.
+    return w.text->empty() || spd_say(c, SPD_TEXT, spokenMoney(*w.text).c_str()) > 0;
 }
 
 void speechLoop(const std::shared_ptr<Shared>& sh) {

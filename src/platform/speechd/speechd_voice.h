@@ -25,7 +25,7 @@ public:
     bool isOpen() const { return thread_.joinable(); }
     // The game's rate, 1 to 10.
     void setRate(int rate);
-    // Cuts off what is being spoken and speaks `text` instead.
+    // Cuts off what is being spoken and speaks `text` instead, its money amounts in words.
     void speak(const std::string& text);
     // A connection failure not yet reported, or empty. Each failure is handed out once.
     std::string takeError();
