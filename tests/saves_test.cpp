@@ -231,6 +231,10 @@ TEST(Saves, NamesTheGameOwnsAreRefusedAndReplaceNothing) {
     folder.write("elsewhere", "a player's file");
     std::filesystem::create_symlink(folder.file("elsewhere"), folder.file("a link"));
     const std::string own = "is one of the game's own files.";
+    const std::string device = "is a name Windows keeps for a device.";
+    const std::string kSigns =
+        "A save name cannot hold the signs less than, greater than, colon, quotation mark, bar, "
+        "question mark or star.";
     const struct {
         std::string name, reason;
     } cases[] = {
@@ -248,6 +252,24 @@ TEST(Saves, NamesTheGameOwnsAreRefusedAndReplaceNothing) {
         {".", "A save name cannot be only dots."},
         {"..", "A save name cannot be only dots."},
         {std::string(256, 'x'), "That name is too long."},
+        // What Windows cannot hold is refused on every system, so saves travel between them.
+        {"a<b", kSigns},
+        {"what?", kSigns},
+        {"c:game", kSigns},
+        {"say \"hi\"", kSigns},
+        {"a|b", kSigns},
+        {"*", kSigns},
+        {"a\\b", "A save name cannot hold a slash."},
+        {"game.", "A save name cannot end in a dot or a blank."},
+        {"game ", "A save name cannot end in a dot or a blank."},
+        {"CON", "CON " + device},
+        {"nul.txt", "nul.txt " + device},
+        {"Aux.tar.gz", "Aux.tar.gz " + device},
+        {"prn .sav", "prn .sav " + device},
+        {"com1", "com1 " + device},
+        {"LPT9", "LPT9 " + device},
+        {"COM\u00b9", "COM\u00b9 " + device},
+        {"CONOUT$", "CONOUT$ " + device},
     };
     for (const auto& c : cases) {
         std::error_code ec;
@@ -265,6 +287,15 @@ TEST(Saves, NamesTheGameOwnsAreRefusedAndReplaceNothing) {
     }
     EXPECT_EQ(folder.read("elsewhere"), "a player's file");
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("a link")));
+}
+
+TEST(Saves, NamesNearADeviceNameAreSavesLikeAnyOther) {
+    StartedGame game;
+    for (const char* name : {"COM10", "console", "null", "lpt", "con-game", "a.con", ".nul"}) {
+        savegame(game.z, name);
+        EXPECT_EQ(game.take().front(), "say: Game saved.") << name;
+        EXPECT_TRUE(std::filesystem::is_regular_file(game.folder.file(name))) << name;
+    }
 }
 
 TEST(Saves, ASaveReplacesOnlyItsOwnFile) {
