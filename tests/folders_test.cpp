@@ -63,6 +63,8 @@ TEST(SoundFolder, BesideTheProgramFirstThenInstalledThenTheProgram) {
     EXPECT_EQ(chooseSoundFolder("/b/", installed, with({})), "/b/");
 }
 
+// The system's own reason is told, in POSIX's words here; Wine cannot remove a file still open.
+#ifndef _WIN32
 TEST(PlayerFolder, MadeWithItsParentsOrRefusedWithTheReason) {
     const std::filesystem::path root =
         std::filesystem::path(testing::TempDir()) / "zelvo-folders-test";
@@ -84,6 +86,7 @@ TEST(PlayerFolder, MadeWithItsParentsOrRefusedWithTheReason) {
     EXPECT_EQ(text, "mine") << "the file in the way is left alone";
     std::filesystem::remove_all(root);
 }
+#endif
 
 }  // namespace
 }  // namespace zelvo

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/paths.h"
+
 namespace zelvo {
 
 namespace {
@@ -37,8 +39,8 @@ std::string chooseSoundFolder(const std::string& program, const std::string& ins
 
 bool makePlayerFolder(const std::string& folder, std::string& problem) {
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (std::filesystem::is_directory(folder, ec)) return true;
+    std::filesystem::create_directories(pathof(folder), ec);
+    if (std::filesystem::is_directory(pathof(folder), ec)) return true;
     problem = "the folder for your games, " + folder + ", cannot be made" +
               (ec ? ": " + ec.message() : ": a file of that name is in the way");
     return false;
