@@ -41,6 +41,27 @@ TEST(PlayerFolder, ChosenByDirThenPortableThenXdgThenHome) {
     }
 }
 
+TEST(PlayerFolder, OnWindowsChosenByDirThenPortableThenAppData) {
+    const struct {
+        const char* what;
+        std::string dir;
+        bool writable, sounds;
+        std::string appdata, folder;
+    } cases[] = {
+        {"--dir wins", "D:\\games", true, true, "C:\\A", "D:\\games"},
+        {"the .exe's folder, with sounds\\ and room to write", "", true, true, "C:\\A",
+         "C:\\Zelvo\\"},
+        {"installed in Program Files: not writable", "", false, true, "C:\\A", "C:\\A\\Zelvo"},
+        {"no sounds\\ beside it", "", true, false, "C:\\A\\", "C:\\A\\Zelvo"},
+        {"%APPDATA% empty: the home folder's place", "", false, false, "", "/h/.local/share/zelvo"},
+    };
+    for (const auto& c : cases) {
+        FolderFacts facts{c.dir,        "C:\\Zelvo\\", c.writable, c.sounds,
+                          std::nullopt, "/h",          c.appdata};
+        EXPECT_EQ(choosePlayerFolder(facts).folder, c.folder) << c.what;
+    }
+}
+
 TEST(PlayerFolder, NoHomeAndNoXdgIsAProblemNamingTheWayOut) {
     for (const std::optional<std::string>& home : {std::optional<std::string>(), {""}}) {
         FolderFacts facts{"", "/usr/games/", false, false, std::nullopt, home};

@@ -20,6 +20,10 @@ std::string joined(const std::string& folder, const std::string& name) {
 FolderChoice choosePlayerFolder(const FolderFacts& facts) {
     if (!facts.dir.empty()) return {facts.dir, {}};
     if (facts.programwritable && facts.soundsbeside) return {facts.program, {}};
+    if (facts.appdata && !facts.appdata->empty()) {
+        const char last = facts.appdata->back();
+        return {*facts.appdata + (last == '\\' || last == '/' ? "" : "\\") + "Zelvo", {}};
+    }
     // Relative paths in XDG variables are invalid and are to be ignored.
     if (facts.xdgdatahome && !facts.xdgdatahome->empty() && facts.xdgdatahome->front() == '/')
         return {joined(*facts.xdgdatahome, "zelvo"), {}};

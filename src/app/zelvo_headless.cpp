@@ -46,7 +46,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < count; ++i) {
         const std::string arg = argument[i];
         long long value = 0;
-        auto next = [&]() -> const char* { return i + 1 < count ? argument[++i].c_str() : nullptr; };
+        auto next = [&]() -> const char* {
+            return i + 1 < count ? argument[++i].c_str() : nullptr;
+        };
         if (arg == "--dir") {
             const char* text = next();
             if (!text) return usage("--dir needs a folder");
@@ -73,7 +75,8 @@ int main(int argc, char** argv) {
     }
 
     std::error_code ec;
-    if (!std::filesystem::is_directory(zelvo::pathof(dir), ec)) return usage("no such folder: " + dir);
+    if (!std::filesystem::is_directory(zelvo::pathof(dir), ec))
+        return usage("no such folder: " + dir);
 
     std::ifstream file;
     if (!scriptpath.empty()) {

@@ -27,8 +27,8 @@ std::string errortext(DWORD code) {
     DWORD size = FormatMessageW(flags, nullptr, code, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
                                 reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     if (size == 0)
-        size = FormatMessageW(flags, nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0,
-                              nullptr);
+        size =
+            FormatMessageW(flags, nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::string why = size ? utf8fromwide(std::wstring(text, size)) : "";
     if (text) LocalFree(text);
     why.erase(why.find_last_not_of(" .\r\n\t") + 1);
@@ -60,8 +60,8 @@ std::string systemrefusal(const std::string& path) {
         return name + " ends in a dot or a blank, which Windows drops";
     std::string_view base = std::string_view(name).substr(0, name.find('.'));
     base = base.substr(0, base.find_last_not_of(' ') + 1);
-    static constexpr std::array<std::string_view, 6> devices{"CON", "PRN", "AUX", "NUL",
-                                                             "CONIN$", "CONOUT$"};
+    static constexpr std::array<std::string_view, 6> devices{"CON", "PRN",    "AUX",
+                                                             "NUL", "CONIN$", "CONOUT$"};
     bool device = std::any_of(devices.begin(), devices.end(),
                               [&](std::string_view d) { return sameletters(base, d); });
     // COM1 to COM9 and LPT1 to LPT9, and with a raised 1, 2 or 3 (UTF-8 C2 B9, C2 B2, C2 B3).
@@ -120,9 +120,9 @@ bool plainfile(HANDLE file) {
 }
 
 HANDLE openplain(const std::wstring& name, DWORD access, DWORD disposition) {
-    HANDLE file = CreateFileW(name.c_str(), access,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(name.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return file;
     if (!plainfile(file)) {
         CloseHandle(file);
@@ -152,7 +152,8 @@ bool writeall(HANDLE file, const std::string& text, const Write& write) {
 // When the old file was moved away and the new one could not take its place, the old one
 // is gone: the whole new one is put there rather than leaving no file at all.
 bool putinplace(const wchar_t* from, const wchar_t* to) {
-    if (!exists(to)) return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!exists(to))
+        return MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (ReplaceFileW(to, from, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
         return true;
     const DWORD error = GetLastError();
@@ -321,7 +322,8 @@ int removeleftovers(const std::string& folder) {
     int removed = 0;
     eachentry(folder, L".zelvo-*.tmp", [&](const std::wstring& wide, const WIN32_FIND_DATAW& data) {
         const auto made = temporaryfileprocess(utf8fromwide(data.cFileName));
-        if (!made || data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+        if (!made ||
+            data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
             return;
         const bool mine = *made == GetCurrentProcessId();
         if ((mine || processgone(*made)) && DeleteFileW(joined(wide, data.cFileName).c_str()))
@@ -392,8 +394,8 @@ bool namedexactly(const std::string& path) {
     std::string why;
     if (!filename(path, name, why)) return false;
     WIN32_FIND_DATAW data{};
-    HANDLE find = FindFirstFileExW(name.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                   nullptr, 0);
+    HANDLE find =
+        FindFirstFileExW(name.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0);
     if (find == INVALID_HANDLE_VALUE) return false;
     FindClose(find);
     const std::size_t slash = name.find_last_of(L'\\');

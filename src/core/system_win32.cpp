@@ -47,8 +47,7 @@ bool widefromutf8(const std::string& utf8, std::wstring& wide) {
     wide.clear();
     if (utf8.empty()) return true;
     const int size = static_cast<int>(utf8.size());
-    const int n =
-        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
+    const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, nullptr, 0);
     if (n <= 0) return false;
     wide.resize(static_cast<std::size_t>(n));
     MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), n);

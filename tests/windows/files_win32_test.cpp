@@ -45,7 +45,9 @@ TEST(Win32Files, ASaveNamedBeyondAsciiIsWrittenListedAndLoaded) {
     EXPECT_NE(GetFileAttributesW((game.folder.path() / L"Účet Ωμέγα 北京 ß").c_str()),
               INVALID_FILE_ATTRIBUTES);
     const auto files = listfolder(game.z.folder);
-    EXPECT_EQ(std::count_if(files.begin(), files.end(), [&](const FolderFile& f) { return f.name == name; }), 1);
+    EXPECT_EQ(std::count_if(files.begin(), files.end(),
+                            [&](const FolderFile& f) { return f.name == name; }),
+              1);
     const auto saves = savedgames(game.z.folder);
     ASSERT_EQ(saves.size(), 1u);
     EXPECT_EQ(saves[0].name, name);
@@ -66,14 +68,14 @@ TEST(Win32Files, EveryNameWindowsKeepsIsRefusedAndNeverHandedToTheSystem) {
     const struct {
         std::string name, why;
     } refused[] = {
-        {"CON", device},       {"con.txt", device},      {"PRN", device},
+        {"CON", device},        {"con.txt", device},     {"PRN", device},
         {"Aux.tar.gz", device}, {"NUL", device},         {"nul .sav", device},
-        {"COM1", device},      {"com9.txt", device},     {"LPT1", device},
-        {"lpt5.x", device},    {"COM\xC2\xB9", device},  {"LPT\xC2\xB3.txt", device},
-        {"CONIN$", device},    {"conout$", device},      {"save.", ending},
-        {"save ", ending},     {"a<b", character},       {"a>b", character},
-        {"a:b", character},    {"a\"b", character},      {"a|b", character},
-        {"a?b", character},    {"a*b", character},       {"tab\there", character},
+        {"COM1", device},       {"com9.txt", device},    {"LPT1", device},
+        {"lpt5.x", device},     {"COM\xC2\xB9", device}, {"LPT\xC2\xB3.txt", device},
+        {"CONIN$", device},     {"conout$", device},     {"save.", ending},
+        {"save ", ending},      {"a<b", character},      {"a>b", character},
+        {"a:b", character},     {"a\"b", character},     {"a|b", character},
+        {"a?b", character},     {"a*b", character},      {"tab\there", character},
     };
     for (const auto& r : refused) {
         const std::string path = folder.file(r.name);
