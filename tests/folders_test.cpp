@@ -34,7 +34,7 @@ TEST(PlayerFolder, ChosenByDirThenPortableThenXdgThenHome) {
         {"HOME unset, XDG set", "", false, false, "/x", none, "/x/zelvo"},
     };
     for (const Case& c : cases) {
-        FolderFacts facts{c.dir, "/opt/zelvo/", c.writable, c.sounds, c.xdg, c.home};
+        FolderFacts facts{c.dir, "/opt/zelvo/", c.writable, c.sounds, c.xdg, c.home, std::nullopt};
         const FolderChoice choice = choosePlayerFolder(facts);
         EXPECT_EQ(choice.folder, c.folder) << c.what;
         EXPECT_EQ(choice.problem, "") << c.what;
@@ -64,7 +64,7 @@ TEST(PlayerFolder, OnWindowsChosenByDirThenPortableThenAppData) {
 
 TEST(PlayerFolder, NoHomeAndNoXdgIsAProblemNamingTheWayOut) {
     for (const std::optional<std::string>& home : {std::optional<std::string>(), {""}}) {
-        FolderFacts facts{"", "/usr/games/", false, false, std::nullopt, home};
+        FolderFacts facts{"", "/usr/games/", false, false, std::nullopt, home, std::nullopt};
         const FolderChoice choice = choosePlayerFolder(facts);
         EXPECT_EQ(choice.folder, "");
         EXPECT_NE(choice.problem.find("--dir"), std::string::npos) << choice.problem;

@@ -25,6 +25,8 @@ void plainstreams();
 // UTF-8 and the UTF-16 of every Windows call. False when `utf8` is not valid UTF-8.
 bool widefromutf8(const std::string& utf8, std::wstring& wide);
 std::string utf8fromwide(const std::wstring& wide);
+// As widefromutf8, with each byte that is not UTF-8 taken as U+FFFD.
+std::wstring widelossy(const std::string& utf8);
 #endif
 
 }  // namespace zelvo

@@ -54,6 +54,15 @@ bool widefromutf8(const std::string& utf8, std::wstring& wide) {
     return true;
 }
 
+std::wstring widelossy(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(n, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), n);
+    return wide;
+}
+
 std::string utf8fromwide(const std::wstring& wide) {
     if (wide.empty()) return "";
     const int size = static_cast<int>(wide.size());
