@@ -1,11 +1,16 @@
 // Where the desktop program keeps the player's files and finds its sounds.
 #include "app/folders.h"
+#include "app/folderfacts.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
+
+#include "core/paths.h"
+#include "core/system.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
@@ -62,6 +67,27 @@ TEST(PlayerFolder, OnWindowsChosenByDirThenPortableThenAppData) {
     }
 }
 
+// The facts as the machine gives them: a program folder with its sounds beside it and room
+// to write is a portable game's, whatever its name is spelled in.
+TEST(PlayerFolder, TheMachinesFactsOfAPortableGame) {
+    testing::TempFolder folder;
+    const std::string program = folder.file("Zelvo Ünïcode");
+    std::filesystem::create_directories(pathof(program + "/sounds"));
+    const FolderFacts facts = gatherfolderfacts("", program);
+    EXPECT_TRUE(facts.programwritable);
+    EXPECT_TRUE(facts.soundsbeside);
+    EXPECT_EQ(choosePlayerFolder(facts).folder, program);
+    EXPECT_FALSE(gatherfolderfacts("", folder.file("nowhere")).programwritable);
+    EXPECT_FALSE(gatherfolderfacts("", utf8of(folder.path())).soundsbeside);
+    // Asking leaves nothing behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pathof(program)),
+                            std::filesystem::directory_iterator()),
+              1);
+#ifdef _WIN32
+    EXPECT_EQ(facts.appdata, std::optional<std::string>(utf8fromwide(_wgetenv(L"APPDATA"))));
+#endif
+}
+
 TEST(PlayerFolder, NoHomeAndNoXdgIsAProblemNamingTheWayOut) {
     for (const std::optional<std::string>& home : {std::optional<std::string>(), {""}}) {
         FolderFacts facts{"", "/usr/games/", false, false, std::nullopt, home, std::nullopt};
@@ -88,7 +114,7 @@ TEST(SoundFolder, BesideTheProgramFirstThenInstalledThenTheProgram) {
 #ifndef _WIN32
 TEST(PlayerFolder, MadeWithItsParentsOrRefusedWithTheReason) {
     const std::filesystem::path root =
-        std::filesystem::path(testing::TempDir()) / "zelvo-folders-test";
+        std::filesystem::path(::testing::TempDir()) / "zelvo-folders-test";
     std::filesystem::remove_all(root);
     std::string problem;
     const std::string nested = (root / "data" / "zelvo").string();
