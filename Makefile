@@ -5,9 +5,12 @@
 # make package: the Debian package of the game.
 # make soak: a thousand seeded five-year games of random play, every rule checked each step.
 # make fuzz: install clang, build the fuzz targets and run each for FUZZ_SECONDS.
+# make windows: cross-build the game core, zelvo-headless.exe and the unit tests for Windows.
+# make test-windows: make windows, then every Windows test under Wine.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 RELEASE_BUILD ?= build-release
+WINDOWS_BUILD ?= build-windows
 BENCH_RUNS ?= 5
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # The player's games, settings and statements: outside the build, so cleaning it loses none.
@@ -18,7 +21,7 @@ GAME_TARGETS = zelvo zelvo-headless sounds
 # The fuzz targets, each run for FUZZ_SECONDS (clang and libFuzzer, in build-fuzz/).
 FUZZ_SECONDS ?= 120
 
-.PHONY: play test bench build configure package soak fuzz clean
+.PHONY: play test bench build configure package soak fuzz windows test-windows clean
 
 configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -65,6 +68,24 @@ fuzz:
 	@scripts/install-deps --fuzz
 	@JOBS=$(JOBS) scripts/fuzz $(FUZZ_SECONDS)
 
+# Windows, cross-built with mingw-w64: the .exe files need no DLL beside them. The sounds are
+# those the Linux build synthesises, copied beside the programs as a portable game has them.
+windows:
+	@scripts/install-deps --windows
+	@$(MAKE) --no-print-directory configure
+	@cmake --build $(BUILD) -j$(JOBS) --target sounds
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j$(JOBS)
+	@rm -rf $(WINDOWS_BUILD)/sounds && cp -r $(BUILD)/sounds $(WINDOWS_BUILD)/sounds
+
+# Every Windows test under Wine, in a Wine folder made afresh in the build folder: the unit
+# tests, every transcript against the same expected files as on Linux, and the determinism
+# game against the same digest.
+test-windows: windows
+	rm -rf $(WINDOWS_BUILD)/wine
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j$(JOBS)
+
 # The build folders only: the player's folder is never touched.
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(RELEASE_BUILD) build-fuzz
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(RELEASE_BUILD) $(WINDOWS_BUILD) build-fuzz

@@ -1,11 +1,16 @@
 // Where the desktop program keeps the player's files and finds its sounds.
 #include "app/folders.h"
+#include "app/folderfacts.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <set>
+
+#include "core/paths.h"
+#include "core/system.h"
+#include "support/started_game.h"
 
 namespace zelvo {
 namespace {
@@ -34,16 +39,58 @@ TEST(PlayerFolder, ChosenByDirThenPortableThenXdgThenHome) {
         {"HOME unset, XDG set", "", false, false, "/x", none, "/x/zelvo"},
     };
     for (const Case& c : cases) {
-        FolderFacts facts{c.dir, "/opt/zelvo/", c.writable, c.sounds, c.xdg, c.home};
+        FolderFacts facts{c.dir, "/opt/zelvo/", c.writable, c.sounds, c.xdg, c.home, std::nullopt};
         const FolderChoice choice = choosePlayerFolder(facts);
         EXPECT_EQ(choice.folder, c.folder) << c.what;
         EXPECT_EQ(choice.problem, "") << c.what;
     }
 }
 
+TEST(PlayerFolder, OnWindowsChosenByDirThenPortableThenAppData) {
+    const struct {
+        const char* what;
+        std::string dir;
+        bool writable, sounds;
+        std::string appdata, folder;
+    } cases[] = {
+        {"--dir wins", "D:\\games", true, true, "C:\\A", "D:\\games"},
+        {"the .exe's folder, with sounds\\ and room to write", "", true, true, "C:\\A",
+         "C:\\Zelvo\\"},
+        {"installed in Program Files: not writable", "", false, true, "C:\\A", "C:\\A\\Zelvo"},
+        {"no sounds\\ beside it", "", true, false, "C:\\A\\", "C:\\A\\Zelvo"},
+        {"%APPDATA% empty: the home folder's place", "", false, false, "", "/h/.local/share/zelvo"},
+    };
+    for (const auto& c : cases) {
+        FolderFacts facts{c.dir,        "C:\\Zelvo\\", c.writable, c.sounds,
+                          std::nullopt, "/h",          c.appdata};
+        EXPECT_EQ(choosePlayerFolder(facts).folder, c.folder) << c.what;
+    }
+}
+
+// The facts as the machine gives them: a program folder with its sounds beside it and room
+// to write is a portable game's, whatever its name is spelled in.
+TEST(PlayerFolder, TheMachinesFactsOfAPortableGame) {
+    testing::TempFolder folder;
+    const std::string program = folder.file("Zelvo Ünïcode");
+    std::filesystem::create_directories(pathof(program + "/sounds"));
+    const FolderFacts facts = gatherfolderfacts("", program);
+    EXPECT_TRUE(facts.programwritable);
+    EXPECT_TRUE(facts.soundsbeside);
+    EXPECT_EQ(choosePlayerFolder(facts).folder, program);
+    EXPECT_FALSE(gatherfolderfacts("", folder.file("nowhere")).programwritable);
+    EXPECT_FALSE(gatherfolderfacts("", utf8of(folder.path())).soundsbeside);
+    // Asking leaves nothing behind.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pathof(program)),
+                            std::filesystem::directory_iterator()),
+              1);
+#ifdef _WIN32
+    EXPECT_EQ(facts.appdata, std::optional<std::string>(utf8fromwide(_wgetenv(L"APPDATA"))));
+#endif
+}
+
 TEST(PlayerFolder, NoHomeAndNoXdgIsAProblemNamingTheWayOut) {
     for (const std::optional<std::string>& home : {std::optional<std::string>(), {""}}) {
-        FolderFacts facts{"", "/usr/games/", false, false, std::nullopt, home};
+        FolderFacts facts{"", "/usr/games/", false, false, std::nullopt, home, std::nullopt};
         const FolderChoice choice = choosePlayerFolder(facts);
         EXPECT_EQ(choice.folder, "");
         EXPECT_NE(choice.problem.find("--dir"), std::string::npos) << choice.problem;
@@ -63,9 +110,11 @@ TEST(SoundFolder, BesideTheProgramFirstThenInstalledThenTheProgram) {
     EXPECT_EQ(chooseSoundFolder("/b/", installed, with({})), "/b/");
 }
 
+// The system's own reason is told, in POSIX's words here; Wine cannot remove a file still open.
+#ifndef _WIN32
 TEST(PlayerFolder, MadeWithItsParentsOrRefusedWithTheReason) {
     const std::filesystem::path root =
-        std::filesystem::path(testing::TempDir()) / "zelvo-folders-test";
+        std::filesystem::path(::testing::TempDir()) / "zelvo-folders-test";
     std::filesystem::remove_all(root);
     std::string problem;
     const std::string nested = (root / "data" / "zelvo").string();
@@ -84,6 +133,7 @@ TEST(PlayerFolder, MadeWithItsParentsOrRefusedWithTheReason) {
     EXPECT_EQ(text, "mine") << "the file in the way is left alone";
     std::filesystem::remove_all(root);
 }
+#endif
 
 }  // namespace
 }  // namespace zelvo

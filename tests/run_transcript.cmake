@@ -1,5 +1,6 @@
 # Runs one transcript case: a fresh folder with the case's start files, the key script
 # through zelvo-headless, and the output compared with expected.txt line by line.
+# LAUNCHER, when set, is what runs the program (Wine, for a Windows build made on Linux).
 # A case may hold: script.keys, expected.txt, args (one line of options for the runner, in
 # place of those of transcripts/default-args), files/ (copied into the program's folder
 # first), expected-files/ (files the program's folder must hold afterwards, byte for byte).
@@ -20,7 +21,7 @@ endif()
 string(STRIP "${args}" args)
 separate_arguments(args UNIX_COMMAND "${args}")
 execute_process(
-  COMMAND ${HEADLESS} --dir ${WORK}/dir ${args} ${CASE}/script.keys
+  COMMAND ${LAUNCHER} ${HEADLESS} --dir ${WORK}/dir ${args} ${CASE}/script.keys
   OUTPUT_FILE ${WORK}/actual.txt
   ERROR_VARIABLE errors
   RESULT_VARIABLE status)

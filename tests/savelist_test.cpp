@@ -47,6 +47,8 @@ struct Folder {
     StartedGame game;
 };
 
+// Symbolic links: Wine cannot make them.
+#ifndef _WIN32
 TEST(SaveList, SavesOnlyNewestFirstWithTheDateTheGameWouldSay) {
     Folder f;
     EXPECT_EQ(f.heard(), Lines{});
@@ -70,7 +72,10 @@ TEST(SaveList, SavesOnlyNewestFirstWithTheDateTheGameWouldSay) {
                      "link | link, December 30, 2034.", "cut | cut", "old | old, January 25, 2030.",
                      "lastsave | lastsave, January 7, 2030."}));
 }
+#endif
 
+// Names that differ only in letter case: Windows keeps one of them.
+#ifndef _WIN32
 TEST(SaveList, ATypedNameFindsASaveInAnyLetterCase) {
     Folder f;
     f.save("ann1", 1, 2, 1, 3);
@@ -91,7 +96,10 @@ TEST(SaveList, ATypedNameFindsASaveInAnyLetterCase) {
     };
     for (const auto& c : cases) EXPECT_EQ(savefilename(folder, c.typed), c.file) << c.typed;
 }
+#endif
 
+// Names that differ only in letter case: Windows keeps one of them.
+#ifndef _WIN32
 TEST(SaveList, LoadingAndSavingUnderAnotherLetterCaseUseTheSaveThatIsThere) {
     Folder f;
     f.save("ann1", 3, 4, 2, 1);
@@ -116,6 +124,7 @@ TEST(SaveList, LoadingAndSavingUnderAnotherLetterCaseUseTheSaveThatIsThere) {
     EXPECT_TRUE(fs::exists(f.game.folder.file("LastSave")));
     EXPECT_EQ(f.game.folder.read("lastsave"), automatic);
 }
+#endif
 
 }  // namespace
 }  // namespace zelvo

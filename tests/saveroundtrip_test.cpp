@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <random>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "core/files.h"
 #include "persist/loadgame.h"
@@ -178,6 +180,9 @@ TEST(SaveRoundTrip, ARivalWhoseNameBeginsWithAStarStaysInTheGame) {
     EXPECT_EQ(s.human().ownername, "*Ann");
 }
 
+// The tests that fail the system's calls one by one take the POSIX calls' shape here, and
+// the Win32 calls' in windows/files_win32_test.cpp.
+#ifndef _WIN32
 // A write that gives out once `budget` bytes are written, as a full disk does; the bytes
 // before it reach the file, in pieces of at most `piece`.
 ssize_t writeupto(std::size_t& budget, std::size_t piece, int fd, const void* data,
@@ -267,6 +272,8 @@ TEST(InterruptedSave, AFailureAtAnyPointKeepsThePreviousSaveAndLeavesNothingBehi
     EXPECT_EQ(filesin(game.folder.path()), files);
 }
 
+#endif
+
 TEST(InterruptedSave, TheDataReachesTheDiskBeforeTheRenameOnlyForThePlayersOwnSaves) {
     testing::TempFolder folder;
     const std::string path = folder.file("a save");
@@ -283,9 +290,9 @@ TEST(InterruptedSave, TheDataReachesTheDiskBeforeTheRenameOnlyForThePlayersOwnSa
         std::string order;
         const FileCalls& system = systemfilecalls();
         auto noted = [&](const char* name, auto call) {
-            return [&order, name, call](auto... arguments) {
+            return [&order, name, call](auto&&... arguments) {
                 order += order.empty() ? name : std::string(" ") + name;
-                return call(arguments...);
+                return call(std::forward<decltype(arguments)>(arguments)...);
             };
         };
         FileCalls calls{noted("write", system.write),       noted("sync", system.sync),
@@ -299,6 +306,7 @@ TEST(InterruptedSave, TheDataReachesTheDiskBeforeTheRenameOnlyForThePlayersOwnSa
     }
 }
 
+#ifndef _WIN32
 // The automatic save writes over its swap file and trades names with it: cut at any point
 // it keeps the previous save whole and leaves no part-written swap file behind, and whole it
 // makes no new file.
@@ -416,6 +424,8 @@ TEST(InterruptedSave, TheNextStartRemovesWhatAStoppedSaveLeft) {
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file(".zelvo-999999999-2.tmp")));
     EXPECT_EQ(folder.read("lastsave"), "a game");
 }
+
+#endif
 
 // A save cut short at any line never loads as a game: the file of this version ends with
 // the statistics, and only the whole of it is a game.

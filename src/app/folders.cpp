@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/paths.h"
+
 namespace zelvo {
 
 namespace {
@@ -18,6 +20,10 @@ std::string joined(const std::string& folder, const std::string& name) {
 FolderChoice choosePlayerFolder(const FolderFacts& facts) {
     if (!facts.dir.empty()) return {facts.dir, {}};
     if (facts.programwritable && facts.soundsbeside) return {facts.program, {}};
+    if (facts.appdata && !facts.appdata->empty()) {
+        const char last = facts.appdata->back();
+        return {*facts.appdata + (last == '\\' || last == '/' ? "" : "\\") + "Zelvo", {}};
+    }
     // Relative paths in XDG variables are invalid and are to be ignored.
     if (facts.xdgdatahome && !facts.xdgdatahome->empty() && facts.xdgdatahome->front() == '/')
         return {joined(*facts.xdgdatahome, "zelvo"), {}};
@@ -37,8 +43,8 @@ std::string chooseSoundFolder(const std::string& program, const std::string& ins
 
 bool makePlayerFolder(const std::string& folder, std::string& problem) {
     std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (std::filesystem::is_directory(folder, ec)) return true;
+    std::filesystem::create_directories(pathof(folder), ec);
+    if (std::filesystem::is_directory(pathof(folder), ec)) return true;
     problem = "the folder for your games, " + folder + ", cannot be made" +
               (ec ? ": " + ec.message() : ": a file of that name is in the way");
     return false;

@@ -15,6 +15,7 @@ struct FolderFacts {
     bool soundsbeside = false;               // the program's folder holds its sounds/
     std::optional<std::string> xdgdatahome;  // $XDG_DATA_HOME, when set
     std::optional<std::string> home;         // the player's home folder, when known
+    std::optional<std::string> appdata;      // %APPDATA%, on Windows only
 };
 
 // The player's folder, or why there is none (folder empty, problem set).
@@ -25,7 +26,8 @@ struct FolderChoice {
 
 // --dir wins. A portable game (a build folder, or a copy with its sounds beside it that it
 // may write to) keeps the player's files beside itself. An installed game keeps them in
-// $XDG_DATA_HOME/zelvo, or ~/.local/share/zelvo when that is unset, empty or not absolute.
+// %APPDATA%\Zelvo on Windows; elsewhere in $XDG_DATA_HOME/zelvo, or ~/.local/share/zelvo
+// when that is unset, empty or not absolute.
 FolderChoice choosePlayerFolder(const FolderFacts& facts);
 
 // The folder that holds the game's sounds/: the program's own folder when they lie beside

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/files.h"
+
 namespace zelvo {
 
 namespace {
@@ -48,7 +50,7 @@ void SessionRecorder::setEvents(PlatformEvents* events) {
 bool SessionRecorder::writeto(const std::string& path) {
     stopwriting();
     path_ = path;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = openfile(path, "wb");
     if (!file) {
         problem_ = std::strerror(errno);
         return false;

@@ -7,6 +7,8 @@
 #include <system_error>
 
 #include "app/recorder.h"
+#include "core/paths.h"
+#include "core/system.h"
 #include "core/zelvo.h"
 #include "speech/speech.h"
 
@@ -32,19 +34,17 @@ void startwriting(Zelvo& z, SessionRecorder& recorder, const std::string& path) 
 }  // namespace
 
 std::string newrecordingfile(const Zelvo& z) {
-    const std::filesystem::path folder = folderfile(z, "recordings");
+    const std::filesystem::path folder = pathof(folderfile(z, "recordings"));
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);  // a failure shows when the file opens
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = localnow();
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H-%M-%S", &local);
-    std::filesystem::path file = folder / (std::string(stamp) + ".txt");
+    std::filesystem::path file = folder / pathof(std::string(stamp) + ".txt");
     // Two sessions started within one second keep a file each.
     for (int n = 2; std::filesystem::exists(file, ec); ++n)
-        file = folder / (std::string(stamp) + " " + std::to_string(n) + ".txt");
-    return file.string();
+        file = folder / pathof(std::string(stamp) + " " + std::to_string(n) + ".txt");
+    return utf8of(file);
 }
 
 void keepfilesread(Zelvo& z, SessionRecorder& recorder) {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/files.h"
+#include "core/paths.h"
 #include "persist/savegame.h"
 
 namespace zelvo {
@@ -33,20 +34,23 @@ bool ReplayFiles::layout(const RecordedFile& file, std::ostream& errors) {
     std::error_code ec;
     if (!before_) {
         before_.emplace();
-        for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec))
-            before_->insert(it->path().filename().string());
+        for (fs::directory_iterator it(pathof(folder_), ec), end; !ec && it != end;
+             it.increment(ec))
+            before_->insert(utf8of(it->path().filename()));
         // A folder that cannot be listed: every file found there counts as the player's.
         unlisted_ = static_cast<bool>(ec);
     }
-    const std::string path = (fs::path(folder_) / file.name).string();
+    const std::string path = utf8of(pathof(folder_) / pathof(file.name));
     if (readregularfile(path) == file.bytes) return true;
-    if (before_->count(file.name) || (unlisted_ && fs::exists(fs::symlink_status(path, ec)))) {
+    if (before_->count(file.name) ||
+        (unlisted_ && fs::exists(fs::symlink_status(pathof(path), ec)))) {
         keepplayers(file.name, file.bytes ? "read another" : "found none", errors);
         return true;
     }
     if (!file.bytes) {
         // Only a file this replay made can be here; the session found none at this point.
-        if (fs::is_regular_file(fs::symlink_status(path, ec)) && !fs::remove(path, ec)) {
+        if (fs::is_regular_file(fs::symlink_status(pathof(path), ec)) &&
+            !fs::remove(pathof(path), ec)) {
             errors << at << "could not remove " << file.name << ", which the session "
                    << "found no file of: " << ec.message() << '\n';
             return false;

@@ -3,17 +3,12 @@
 
 #include <SDL2/SDL_filesystem.h>
 #include <SDL2/SDL_stdinc.h>
-#include <pwd.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
-#include <filesystem>
-#include <optional>
 #include <string>
-#include <system_error>
 
+#include "app/folderfacts.h"
 #include "app/folders.h"
 #include "app/recorder.h"
 #include "app/recordings.h"
@@ -36,36 +31,6 @@ std::string programFolder() {
     std::string folder = base;
     SDL_free(base);
     return folder;
-}
-
-std::optional<std::string> environment(const char* name) {
-    const char* value = std::getenv(name);
-    if (!value) return std::nullopt;
-    return std::string(value);
-}
-
-// $HOME, or the home folder the system keeps for the player when HOME is not set.
-std::optional<std::string> homeFolder() {
-    if (auto home = environment("HOME")) return home;
-    const passwd* entry = getpwuid(getuid());
-    if (entry && entry->pw_dir && entry->pw_dir[0] != '\0') return std::string(entry->pw_dir);
-    return std::nullopt;
-}
-
-bool isFolder(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_directory(path, ec);
-}
-
-zelvo::FolderFacts folderFacts(const std::string& dir, const std::string& program) {
-    zelvo::FolderFacts facts;
-    facts.dir = dir;
-    facts.program = program;
-    facts.programwritable = access(program.c_str(), W_OK) == 0;
-    facts.soundsbeside = isFolder(program + "/sounds");
-    facts.xdgdatahome = environment("XDG_DATA_HOME");
-    facts.home = homeFolder();
-    return facts;
 }
 
 int usage(const std::string& problem) {
@@ -99,7 +64,8 @@ int main(int argc, char** argv) {
         // still gives a recording that replays from the start.
         zelvo::SessionRecorder recorder(platform);
         const std::string program = programFolder();
-        zelvo::FolderChoice choice = zelvo::choosePlayerFolder(folderFacts(dir, program));
+        zelvo::FolderChoice choice =
+            zelvo::choosePlayerFolder(zelvo::gatherfolderfacts(dir, program));
         if (choice.problem.empty()) zelvo::makePlayerFolder(choice.folder, choice.problem);
         if (!choice.problem.empty()) {
             // Said and shown in the game's own window, so that a player who started the
@@ -108,7 +74,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         zelvo::Zelvo z(recorder, choice.folder);
-        z.soundfolder = zelvo::chooseSoundFolder(program, ZELVO_DATA_FROM_PROGRAM, isFolder);
+        z.soundfolder = zelvo::chooseSoundFolder(program, ZELVO_DATA_FROM_PROGRAM, zelvo::isfolder);
         platform.setTitle(zelvo::windowtitle(z));
         zelvo::keepfilesread(z, recorder);
         try {

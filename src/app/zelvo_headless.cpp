@@ -5,9 +5,12 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "app/replayfiles.h"
 #include "app/runner.h"
+#include "core/paths.h"
+#include "core/system.h"
 #include "core/zelvo.h"
 #include "game/startup.h"
 #include "platform/headless/headless_platform.h"
@@ -29,21 +32,23 @@ bool wholenumber(const char* text, long long low, long long high, long long& val
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> argument = zelvo::programarguments(argc, argv);
+    const int count = static_cast<int>(argument.size());
     std::string dir = ".";
     std::string scriptpath;
     bool debug = false;
     bool seedgiven = false, yeargiven = false;
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = zelvo::localnow();
     zelvo::HeadlessOptions options;
     options.seconds = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
     options.year = local.tm_year + 1900;
 
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
+    for (int i = 1; i < count; ++i) {
+        const std::string arg = argument[i];
         long long value = 0;
-        auto next = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        auto next = [&]() -> const char* {
+            return i + 1 < count ? argument[++i].c_str() : nullptr;
+        };
         if (arg == "--dir") {
             const char* text = next();
             if (!text) return usage("--dir needs a folder");
@@ -70,11 +75,12 @@ int main(int argc, char** argv) {
     }
 
     std::error_code ec;
-    if (!std::filesystem::is_directory(dir, ec)) return usage("no such folder: " + dir);
+    if (!std::filesystem::is_directory(zelvo::pathof(dir), ec))
+        return usage("no such folder: " + dir);
 
     std::ifstream file;
     if (!scriptpath.empty()) {
-        file.open(scriptpath);
+        file.open(zelvo::pathof(scriptpath), std::ios::binary);
         if (!file) return usage("cannot read the script " + scriptpath);
     }
     std::istream& script = scriptpath.empty() ? std::cin : file;
@@ -95,6 +101,8 @@ int main(int argc, char** argv) {
         firstline = opening.lines + 1;
     }
 
+    // The runner's lines are the same bytes on every system.
+    zelvo::plainstreams();
     std::ios::sync_with_stdio(false);
     zelvo::HeadlessPlatform platform(std::cout, zelvo::windowtitle(zelvo::kGameVersion), options);
     zelvo::Zelvo z(platform, dir);

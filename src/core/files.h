@@ -2,13 +2,16 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
 #include <sys/types.h>
+#endif
 
 namespace zelvo {
 
@@ -21,7 +24,7 @@ std::optional<std::string> readregularfile(const std::string& path,
 // A regular file of a folder and when it was last written.
 struct FolderFile {
     std::string name;
-    std::timespec modified{};
+    ::timespec modified{};  // mingw has it only outside std
 };
 // The regular files of `folder` (a link counts as what it leads to), in no particular order.
 // Hidden files (a name beginning with ".") are the game's own workings and never listed.
@@ -30,7 +33,24 @@ std::vector<FolderFile> listfolder(const std::string& folder);
 // The calls a replacement makes once its temporary file is open, in this order: `write`
 // until all is written, `truncate` (a rewrite only), `sync` when the file must reach the
 // disk, `close`, then `exchange` (a rewrite only) or `rename`. Each fails as the system call
-// does (-1 and errno). A test puts failing ones in their place.
+// does. A test puts failing ones in their place.
+#ifdef _WIN32
+// On Windows a file is a HANDLE, names are UTF-16, and a call that fails returns false with
+// the reason for GetLastError. `rename` puts the file in the place of another, replacing
+// one that is there (ReplaceFileW, or MoveFileExW when there is none yet), and `exchange`
+// trades the two names' contents, each keeping a whole file whatever fails.
+using FileHandle = void*;
+struct FileCalls {
+    std::function<bool(FileHandle file, const void* data, std::size_t size, std::size_t& written)>
+        write;
+    std::function<bool(FileHandle file)> sync;
+    std::function<bool(FileHandle file)> close;
+    std::function<bool(const wchar_t* from, const wchar_t* to)> rename;
+    std::function<bool(FileHandle file, std::size_t size)> truncate;
+    std::function<bool(const wchar_t* one, const wchar_t* other)> exchange;
+};
+#else
+// On POSIX systems each returns -1 with errno set when it fails.
 struct FileCalls {
     std::function<ssize_t(int fd, const void* data, std::size_t size)> write;
     std::function<int(int fd)> sync;
@@ -40,6 +60,7 @@ struct FileCalls {
     // Swaps two names in one step; both must exist.
     std::function<int(const char* one, const char* other)> exchange;
 };
+#endif
 // The system's own calls.
 const FileCalls& systemfilecalls();
 
@@ -74,5 +95,18 @@ std::string rewritefile(const std::string& path, const std::string& text,
 // Appends `text` to a regular file, creating it; a file that is not a regular file is left
 // alone. False when nothing was written.
 bool appendtofile(const std::string& path, const std::string& text);
+
+// Whether something (a file, a folder, a link) stands under exactly this name. A file system
+// that ignores letter case (Windows's) finds a file under any spelling of its name; only the
+// spelling the folder holds is its exact name.
+bool namedexactly(const std::string& path);
+
+// Opens a file by its UTF-8 name as std::fopen does, or null with errno set.
+std::FILE* openfile(const std::string& path, const char* mode);
+
+// The name of a replacement's temporary file in `folder` (empty, or ending in a slash).
+std::string temporaryname(const std::string& folder, unsigned long process, unsigned counter);
+// The process that made a temporary file of that name, or nothing when it is not one.
+std::optional<unsigned long long> temporaryfileprocess(const std::string& name);
 
 }  // namespace zelvo

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
+#include <string_view>
 
 #include "core/zelvo.h"
 
@@ -47,7 +47,7 @@ const Feature& entry(const char* tag) {
 }
 
 bool holds(const std::string& text, const char* tag) {
-    return ::memmem(text.data(), text.size(), tag, std::strlen(tag)) != nullptr;
+    return std::string_view(text).find(tag) != std::string_view::npos;
 }
 
 // The catalogue's features a features text holds, a bit each in catalogue order. The day

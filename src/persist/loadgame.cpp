@@ -10,6 +10,7 @@
 
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/paths.h"
 #include "core/zelvo.h"
 #include "market/warehouse.h"
 #include "persist/savegame.h"
@@ -194,7 +195,7 @@ void loadgame(Zelvo& z, const std::string& typed) {
     const std::string tempm = savefilename(z.folder, typed);
     std::error_code ec;
     const std::string path = folderfile(z, tempm);
-    if (!plainname(tempm) || !std::filesystem::is_regular_file(path, ec)) {
+    if (!plainname(tempm) || !std::filesystem::is_regular_file(pathof(path), ec)) {
         sayit(z, "File not found.");
         return;
     }

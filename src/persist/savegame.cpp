@@ -7,6 +7,7 @@
 
 #include "core/diagnostics.h"
 #include "core/files.h"
+#include "core/paths.h"
 #include "core/zelvo.h"
 #include "persist/savelist.h"
 #include "persist/saverecords.h"
@@ -131,7 +132,7 @@ std::string refusal(const Zelvo& z, const std::string& name) {
     if (name.size() > 255) return "That name is too long.";
     if (gamesownname(name)) return name + " is one of the game's own files.";
     std::error_code ec;
-    const auto status = std::filesystem::symlink_status(folderfile(z, name), ec);
+    const auto status = std::filesystem::symlink_status(pathof(folderfile(z, name)), ec);
     if (status.type() == std::filesystem::file_type::directory) return name + " is a folder.";
     if (status.type() != std::filesystem::file_type::not_found &&
         status.type() != std::filesystem::file_type::regular && !ec)

@@ -2,7 +2,6 @@
 #include "persist/savelist.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <tuple>
 
 #include "core/files.h"
@@ -105,11 +104,8 @@ std::vector<SavedGame> savedgames(const std::string& folder) {
 std::string savefilename(const std::string& folder, const std::string& typed) {
     if (!plainname(typed)) return typed;
     // Whatever stands under the exact name (a folder too) is what the player named.
-    std::error_code ec;
     const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-    if (std::filesystem::symlink_status(base + typed, ec).type() !=
-        std::filesystem::file_type::not_found)
-        return typed;
+    if (namedexactly(base + typed)) return typed;
     for (const SavedGame& save : savedgames(folder))
         if (sameletters(save.name, typed)) return save.name;
     return typed;

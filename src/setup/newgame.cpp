@@ -8,6 +8,7 @@
 #include "content/itemfiles.h"
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/paths.h"
 #include "core/waits.h"
 #include "core/zelvo.h"
 #include "features/catalogue.h"
@@ -121,7 +122,7 @@ void addfileitems(Zelvo& z) {
         const std::string name = "items" + std::to_string(n) + ".txt";
         const std::string path = folderfile(z, name);
         std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) continue;
+        if (!std::filesystem::is_regular_file(pathof(path), ec)) continue;
         const int known = findlist(s, name);
         if (known != 0 && s.itemlist[known].enabled == 0) continue;
         auto items = readitemsfile(z, path);

@@ -10,6 +10,7 @@
 
 #include "core/diagnostics.h"
 #include "core/numbers.h"
+#include "core/paths.h"
 #include "core/zelvo.h"
 
 namespace zelvo {
@@ -35,8 +36,8 @@ bool sameletters(const std::string& a, const std::string& b) {
 // The game spells its folders "menu" and "Menu" alike: each part of the path is matched
 // without regard to case when the exact name is not there.
 fs::path findfile(const std::string& folder, const std::string& relative) {
-    fs::path at = folder.empty() ? fs::path(".") : fs::path(folder);
-    fs::path rel(relative);
+    fs::path at = folder.empty() ? fs::path(".") : pathof(folder);
+    const fs::path rel = pathof(relative);
     std::error_code ec;
     if (fs::is_regular_file(at / rel, ec)) return at / rel;
     for (const auto& part : rel) {
@@ -47,7 +48,7 @@ fs::path findfile(const std::string& folder, const std::string& relative) {
         }
         bool found = false;
         for (fs::directory_iterator it(at, ec), end; !ec && it != end; it.increment(ec)) {
-            if (sameletters(it->path().filename().string(), part.string())) {
+            if (sameletters(utf8of(it->path().filename()), utf8of(part))) {
                 at = it->path();
                 found = true;
                 break;
@@ -113,7 +114,7 @@ namespace {
 
 // The path a sound is known by in the log: the sound folder and the path under it.
 std::string shownpath(const Zelvo& z, const std::string& relative) {
-    return (fs::path(z.soundfolder) / relative).string();
+    return genericutf8(pathof(z.soundfolder) / pathof(relative));
 }
 
 // Where a sound's file is, by its path under the sound folder. The game plays the same few
@@ -123,7 +124,7 @@ std::string shownpath(const Zelvo& z, const std::string& relative) {
 const std::string& locate(Zelvo& z, const std::string& relative) {
     auto [entry, fresh] = z.sound.located.try_emplace(relative);
     if (fresh) {
-        entry->second = findfile(z.soundfolder, relative).string();
+        entry->second = genericutf8(findfile(z.soundfolder, relative));
         if (entry->second.empty()) debuglog(z, "File is missing: " + shownpath(z, relative));
     }
     return entry->second;

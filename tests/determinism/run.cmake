@@ -2,6 +2,7 @@
 # process and a fresh folder. Both runs must print the same bytes and leave the same files,
 # and their digest must equal the committed one in expected.sha256, which the optimised and
 # the sanitizer build both check: a difference between builds fails one of them.
+# LAUNCHER, when set, is what runs the program (Wine, for a Windows build made on Linux).
 # The diagnostic log is left out: it names the folder, which differs from build to build.
 # After an intended change of the game's output, scripts/bless-determinism writes the new
 # digest; review the change of output like code.
@@ -13,7 +14,7 @@ foreach(run first second)
   file(REMOVE_RECURSE ${dir})
   file(MAKE_DIRECTORY ${dir})
   execute_process(
-    COMMAND ${HEADLESS} --dir ${dir} ${args} ${CASE}/game.keys
+    COMMAND ${LAUNCHER} ${HEADLESS} --dir ${dir} ${args} ${CASE}/game.keys
     OUTPUT_FILE ${WORK}/${run}-output.txt
     ERROR_VARIABLE errors
     RESULT_VARIABLE status)

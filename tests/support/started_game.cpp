@@ -5,7 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include <unistd.h>
+#include "core/paths.h"
+#include "core/system.h"
 #include "game/keys.h"
 #include "game/shell.h"
 #include "game/startup.h"
@@ -15,7 +16,7 @@ namespace zelvo::testing {
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     path_ = std::filesystem::temp_directory_path() /
-            ("zelvo-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+            ("zelvo-test-" + std::to_string(processid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
 }
@@ -25,17 +26,21 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ec);
 }
 
+std::string TempFolder::file(const std::string& name) const {
+    return utf8of(path_ / pathof(name));
+}
+
 std::string TempFolder::read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
+    std::ifstream in(path_ / pathof(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void TempFolder::write(const std::string& name, const std::string& text) const {
-    std::ofstream(file(name), std::ios::binary) << text;
+    std::ofstream(path_ / pathof(name), std::ios::binary) << text;
 }
 
 StartedGame::StartedGame(bool start, HeadlessOptions options)
-    : platform(out, windowtitle(kGameVersion), options), z(platform, folder.path().string()) {
+    : platform(out, windowtitle(kGameVersion), options), z(platform, utf8of(folder.path())) {
     if (start) {
         Form_Load(z);
         take();

@@ -17,7 +17,8 @@ public:
     TempFolder();
     ~TempFolder();
     const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // In UTF-8, as the game names every file.
+    std::string file(const std::string& name) const;
     std::string read(const std::string& name) const;
     void write(const std::string& name, const std::string& text) const;
 
