@@ -1,6 +1,7 @@
 // What the POSIX and the Win32 file calls share: the names of the game's hidden files.
 #include "core/files.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace zelvo {
@@ -17,7 +18,33 @@ std::size_t lastslash(const std::string& path) {
 #endif
 }
 
+bool sameletters(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 }  // namespace
+
+WindowsName windowsname(std::string_view name) {
+    for (const unsigned char c : name)
+        if (c < 32 ||
+            std::string_view("<>:\"|?*").find(static_cast<char>(c)) != std::string_view::npos)
+            return WindowsName::Sign;
+    if (!name.empty() && (name.back() == '.' || name.back() == ' ')) return WindowsName::Ending;
+    std::string_view base = name.substr(0, name.find('.'));
+    base = base.substr(0, base.find_last_not_of(' ') + 1);
+    for (std::string_view device : {"con", "prn", "aux", "nul", "conin$", "conout$"})
+        if (sameletters(base, device)) return WindowsName::Device;
+    for (std::string_view port : {"com", "lpt"}) {
+        if (base.size() < 4 || !sameletters(base.substr(0, 3), port)) continue;
+        const std::string_view number = base.substr(3);
+        if ((number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\xC2\xB9" ||
+            number == "\xC2\xB2" || number == "\xC2\xB3")
+            return WindowsName::Device;
+    }
+    return WindowsName::Fine;
+}
 
 std::string swapfileof(const std::string& path) {
     const std::size_t slash = lastslash(path);

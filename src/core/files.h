@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifndef _WIN32
@@ -103,6 +104,15 @@ bool namedexactly(const std::string& path);
 
 // Opens a file by its UTF-8 name as std::fopen does, or null with errno set.
 std::FILE* openfile(const std::string& path, const char* mode);
+
+// What keeps Windows from holding `name` (one file name, no folder) as it stands: a sign it
+// keeps for itself (`< > : " | ? *` or a control character), a final dot or blank (which it
+// would silently drop), or the name of a device (CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM0 to
+// COM9, LPT0 to LPT9 and COM or LPT with a raised 1 to 3, in any letter case, whatever
+// follows the first dot). The game refuses such names on every system, so that its files
+// travel between them.
+enum class WindowsName { Fine, Sign, Ending, Device };
+WindowsName windowsname(std::string_view name);
 
 // The name of a replacement's temporary file in `folder` (empty, or ending in a slash).
 std::string temporaryname(const std::string& folder, unsigned long process, unsigned counter);

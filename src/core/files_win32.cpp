@@ -9,7 +9,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <string_view>
 
@@ -39,39 +38,22 @@ std::string lasterror(DWORD code = GetLastError()) {
     return errortext(code ? code : ERROR_WRITE_FAULT);
 }
 
-bool sameletters(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; };
-               return upper(x) == upper(y);
-           });
-}
-
-// Why Windows cannot take the last part of `path` as a file's name: a device's name (with
-// any extension), a character it keeps for itself, or a closing dot or blank, which it would
-// silently drop. Such a name is never handed to the system.
+// Why Windows cannot take the last part of `path` as a file's name. Such a name is never
+// handed to the system.
 std::string systemrefusal(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     if (name.empty() || name == "." || name == "..") return "";
-    for (unsigned char c : name)
-        if (c < 32 || std::string_view("<>:\"|?*").find(static_cast<char>(c)) != std::string::npos)
-            return name + " holds a character that Windows keeps for itself";
-    if (name.back() == '.' || name.back() == ' ')
+    switch (windowsname(name)) {
+    case WindowsName::Sign:
+        return name + " holds a character that Windows keeps for itself";
+    case WindowsName::Ending:
         return name + " ends in a dot or a blank, which Windows drops";
-    std::string_view base = std::string_view(name).substr(0, name.find('.'));
-    base = base.substr(0, base.find_last_not_of(' ') + 1);
-    static constexpr std::array<std::string_view, 6> devices{"CON", "PRN",    "AUX",
-                                                             "NUL", "CONIN$", "CONOUT$"};
-    bool device = std::any_of(devices.begin(), devices.end(),
-                              [&](std::string_view d) { return sameletters(base, d); });
-    // COM1 to COM9 and LPT1 to LPT9, and with a raised 1, 2 or 3 (UTF-8 C2 B9, C2 B2, C2 B3).
-    for (std::string_view port : {"COM", "LPT"}) {
-        if (base.size() < 4 || !sameletters(base.substr(0, 3), port)) continue;
-        const std::string_view digit = base.substr(3);
-        device = device || (digit.size() == 1 && digit[0] >= '1' && digit[0] <= '9') ||
-                 digit == "\xC2\xB9" || digit == "\xC2\xB2" || digit == "\xC2\xB3";
+    case WindowsName::Device:
+        return name + " is a name that Windows keeps for a device";
+    case WindowsName::Fine:
+        break;
     }
-    if (device) return name + " is a name that Windows keeps for a device";
     return "";
 }
 

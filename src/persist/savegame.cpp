@@ -102,20 +102,6 @@ bool gamesownname(const std::string& name) {
     return false;
 }
 
-// A device name Windows keeps for itself (CON, NUL, COM1 ...), whatever follows its first
-// dot and whatever the letter case: "nul.txt" and "Con .sav" are the device too.
-bool devicename(const std::string& name) {
-    std::string base = lowercase(name.substr(0, name.find('.')));
-    base.erase(base.find_last_not_of(' ') + 1);
-    for (const char* device : {"con", "prn", "aux", "nul", "conin$", "conout$"})
-        if (base == device) return true;
-    if (base.size() < 4 || (base.compare(0, 3, "com") != 0 && base.compare(0, 3, "lpt") != 0))
-        return false;
-    const std::string number = base.substr(3);
-    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') || number == "\xc2\xb9" ||
-           number == "\xc2\xb2" || number == "\xc2\xb3";  // superscript 1 to 3
-}
-
 // Why a save cannot go under this name, or empty when it can: a save is a plain file of its
 // own in the program's folder, and never one of the game's own files. Names Windows cannot
 // hold are refused everywhere, so that every save can travel between the two systems and a
@@ -123,12 +109,17 @@ bool devicename(const std::string& name) {
 std::string refusal(const Zelvo& z, const std::string& name) {
     if (name == "." || name == "..") return "A save name cannot be only dots.";
     if (!plainname(name)) return "A save name cannot hold a slash.";
-    if (name.find_first_of("<>:\"|?*") != std::string::npos)
+    switch (windowsname(name)) {
+    case WindowsName::Sign:
         return "A save name cannot hold the signs less than, greater than, colon, quotation "
                "mark, bar, question mark or star.";
-    if (name.back() == '.' || name.back() == ' ')
+    case WindowsName::Ending:
         return "A save name cannot end in a dot or a blank.";
-    if (devicename(name)) return name + " is a name Windows keeps for a device.";
+    case WindowsName::Device:
+        return name + " is a name Windows keeps for a device.";
+    case WindowsName::Fine:
+        break;
+    }
     if (name.size() > 255) return "That name is too long.";
     if (gamesownname(name)) return name + " is one of the game's own files.";
     std::error_code ec;
