@@ -1,10 +1,6 @@
 // What Windows says about the program's place.
 #include "app/folderfacts.h"
 
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <cstdlib>

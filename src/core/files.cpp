@@ -18,13 +18,13 @@ std::size_t lastslash(const std::string& path) {
 #endif
 }
 
+}  // namespace
+
 bool sameletters(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [&](char x, char y) { return lower(x) == lower(y); });
 }
-
-}  // namespace
 
 WindowsName windowsname(std::string_view name) {
     for (const unsigned char c : name)

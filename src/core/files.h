@@ -105,6 +105,10 @@ bool namedexactly(const std::string& path);
 // Opens a file by its UTF-8 name as std::fopen does, or null with errno set.
 std::FILE* openfile(const std::string& path, const char* mode);
 
+// Whether two names differ at most in the letter case of A to Z: how a Windows folder tells
+// its files apart, and how the game finds its sounds and the saves a player names.
+bool sameletters(std::string_view a, std::string_view b);
+
 // What keeps Windows from holding `name` (one file name, no folder) as it stands: a sign it
 // keeps for itself (`< > : " | ? *` or a control character), a final dot or blank (which it
 // would silently drop), or the name of a device (CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM0 to

@@ -2,10 +2,6 @@
 // plain file: the Win32 calls. Names are UTF-8 inside the game and UTF-16 at every call.
 #include "core/files.h"
 
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <algorithm>

@@ -1,10 +1,6 @@
 // The system's answers on Windows.
 #include "core/system.h"
 
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 // After windows.h, whose types they use.
 #include <fcntl.h>

@@ -71,13 +71,6 @@ bool readdate(const std::vector<std::string>& lines, SavedGame& save) {
     return true;
 }
 
-bool sameletters(const std::string& one, const std::string& other) {
-    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return one.size() == other.size() &&
-           std::equal(one.begin(), one.end(), other.begin(),
-                      [&](char a, char b) { return fold(a) == fold(b); });
-}
-
 }  // namespace
 
 std::vector<SavedGame> savedgames(const std::string& folder) {

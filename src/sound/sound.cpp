@@ -4,11 +4,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <exception>
 #include <filesystem>
 
 #include "core/diagnostics.h"
+#include "core/files.h"
 #include "core/numbers.h"
 #include "core/paths.h"
 #include "core/zelvo.h"
@@ -24,13 +24,6 @@ std::string trimblanks(const std::string& text) {
     if (first == std::string::npos) return "";
     auto last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
-}
-
-bool sameletters(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
 }
 
 // The game spells its folders "menu" and "Menu" alike: each part of the path is matched

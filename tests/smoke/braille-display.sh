@@ -125,12 +125,6 @@ brltty_pid=
 win=
 shown=
 
-ok() { printf 'ok   %s\n' "$*"; }
-fail() {
-    printf 'FAIL %s\n' "$*"
-    failures=$((failures + 1))
-}
-
 inner_cleanup() {
     if [ -n "$game_pid" ]; then
         kill -KILL -- "-$game_pid" 2>/dev/null || true

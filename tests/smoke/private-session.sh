@@ -1,5 +1,5 @@
 # Sourced by the smoke tests that run the real game: a desktop session of its own in a
-# temporary folder, and the ending of the daemons started in it.
+# temporary folder, the ending of the daemons started in it, and the checks' lines.
 #
 # HOME, the XDG folders and the session bus all point into the folder, so the
 # speech-dispatcher the game spawns is a private one that speaks into an ALSA file sink
@@ -51,4 +51,12 @@ stop_by_pidfile() {
 # XDG_RUNTIME_DIR, by the pid file it keeps there.
 stop_speech_daemon() {
     stop_by_pidfile "$1/speech-dispatcher/pid/speech-dispatcher.pid" "$1"
+}
+
+# ok TEXT, fail TEXT: one line a check; fail counts in `failures`, which the script sets to 0
+# before its checks and tests at the end.
+ok() { printf 'ok   %s\n' "$*"; }
+fail() {
+    printf 'FAIL %s\n' "$*"
+    failures=$((failures + 1))
 }

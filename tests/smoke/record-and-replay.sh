@@ -92,11 +92,6 @@ outer() {
 
 failures=0
 game_pid=
-ok() { printf 'ok   %s\n' "$*"; }
-fail() {
-    printf 'FAIL %s\n' "$*"
-    failures=$((failures + 1))
-}
 
 inner_cleanup() {
     if [ -n "$game_pid" ]; then

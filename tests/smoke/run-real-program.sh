@@ -138,12 +138,7 @@ game_pid=
 game_status=
 game_log=
 
-ok() { printf 'ok   %s\n' "$*"; }
 skip() { printf 'skip %s\n' "$*"; }
-fail() {
-    printf 'FAIL %s\n' "$*"
-    failures=$((failures + 1))
-}
 
 show_game_output() {
     [ -s "$game_log" ] || return 0

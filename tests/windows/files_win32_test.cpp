@@ -2,14 +2,12 @@
 // itself, replacements failed at each step, and the temporary files of stopped games.
 #include <gtest/gtest.h>
 
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <string>
 
 #include "core/files.h"
 #include "core/paths.h"
@@ -106,6 +104,21 @@ bool writeupto(std::size_t& budget, FileHandle file, const void* data, std::size
     return ok;
 }
 
+// Hands `check` the system's calls with the writing cut short after every `step` bytes of a
+// text of `size`.
+void everycut(std::size_t size, std::size_t step,
+              const std::function<void(const std::string&, const FileCalls&)>& check) {
+    for (std::size_t at = 0; at < size; at += step) {
+        FileCalls calls = systemfilecalls();
+        std::size_t budget = at;
+        calls.write = [&budget](FileHandle file, const void* data, std::size_t n,
+                                std::size_t& written) {
+            return writeupto(budget, file, data, n, written);
+        };
+        check("cut at byte " + std::to_string(at), calls);
+    }
+}
+
 auto refused(DWORD error) {
     return [error](auto&&...) {
         SetLastError(error);
@@ -135,14 +148,7 @@ TEST(Win32Files, AReplaceFailedAtAnyStepKeepsTheOldSaveWholeAndNoTemporaryFile) 
         EXPECT_EQ(game.folder.read("kept"), previous) << what;
         EXPECT_EQ(filesin(game.folder), files) << what << ": a temporary file is left";
     };
-    for (std::size_t at = 0; at < next.size(); at += 1999) {
-        FileCalls calls = systemfilecalls();
-        std::size_t budget = at;
-        calls.write = [&](FileHandle file, const void* data, std::size_t size, std::size_t& n) {
-            return writeupto(budget, file, data, size, n);
-        };
-        check("cut at byte " + std::to_string(at), calls);
-    }
+    everycut(next.size(), 1999, check);
     FileCalls noflush = systemfilecalls(), noclose = noflush, noreplace = noflush;
     noflush.sync = refused(ERROR_WRITE_FAULT);
     noclose.close = closedbutfailed;
@@ -181,14 +187,7 @@ TEST(Win32Files, TheAutomaticSaveFailedAtAnyStepKeepsThePreviousOne) {
         EXPECT_EQ(filesin(folder), 1u) << what << ": a swap or temporary file is left";
         ASSERT_EQ(rewritefile(path, previous), "");  // the swap file back: whole
     };
-    for (std::size_t at = 0; at < next.size(); at += 4999) {
-        FileCalls calls = systemfilecalls();
-        std::size_t budget = at;
-        calls.write = [&](FileHandle file, const void* data, std::size_t size, std::size_t& n) {
-            return writeupto(budget, file, data, size, n);
-        };
-        check("cut at byte " + std::to_string(at), calls);
-    }
+    everycut(next.size(), 4999, check);
     FileCalls notruncate = systemfilecalls(), noclose = notruncate, noexchange = notruncate;
     notruncate.truncate = refused(ERROR_DISK_FULL);
     noclose.close = closedbutfailed;
