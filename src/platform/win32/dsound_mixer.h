@@ -1,0 +1,31 @@
+// The sound buffers on Windows: DirectSound, one static secondary buffer per game buffer.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zelvo {
+
+// Every call is made on the game's one thread. COM is initialised on it by the window.
+class DirectSoundMixer {
+public:
+    DirectSoundMixer();
+    ~DirectSoundMixer();
+    DirectSoundMixer(const DirectSoundMixer&) = delete;
+    DirectSoundMixer& operator=(const DirectSoundMixer&) = delete;
+
+    // Opens the first sound device at the priority level for `window`, with `buffers`
+    // buffers. Throws PlatformError with the system's reason when there is no device.
+    void open(HWND window, int buffers);
+    // These throw PlatformError for a buffer that does not exist or a file that is not a
+    // wave file DirectSound can take; a failed load leaves the buffer as it was.
+    void load(int buffer, const std::string& file);
+    // Hundredths of a decibel, as the game counts them: -5000..0 and -10000..10000.
+    void setVolume(int buffer, double volume);
+    void setPan(int buffer, double pan);
+    void play(int buffer, bool loop);
+    void close();
+};
+
+}  // namespace zelvo

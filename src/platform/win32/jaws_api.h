@@ -1,0 +1,25 @@
+// Speech output 3 on Windows, first choice: the JAWS API object ("FreedomSci.JawsApi").
+#pragma once
+
+#include <string>
+
+namespace zelvo {
+
+// Reached late-bound through IDispatch. COM is initialised on the calling thread by the
+// window before open() is called.
+class JawsApi {
+public:
+    JawsApi();
+    ~JawsApi();
+    JawsApi(const JawsApi&) = delete;
+    JawsApi& operator=(const JawsApi&) = delete;
+
+    // Creates the object; false when JAWS does not answer.
+    bool open();
+    bool isOpen() const;
+    // SayString; throws PlatformError with the reason when the call fails.
+    void say(const std::string& text);
+    void close();
+};
+
+}  // namespace zelvo

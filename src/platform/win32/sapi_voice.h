@@ -1,0 +1,27 @@
+// Speech output 0 on Windows: a SAPI 5 voice (ISpVoice).
+#pragma once
+
+#include <string>
+
+namespace zelvo {
+
+// COM is initialised on the calling thread (single-threaded apartment) by the window before
+// open() is called. Every call is made on the game's one thread.
+class SapiVoice {
+public:
+    SapiVoice();
+    ~SapiVoice();
+    SapiVoice(const SapiVoice&) = delete;
+    SapiVoice& operator=(const SapiVoice&) = delete;
+
+    // Creates the voice; false when the system has none.
+    bool open();
+    // The game's rate, 1 to 10.
+    void setRate(int rate);
+    // Speaks at once, purging what is still being spoken; never waits for the speech.
+    // Throws PlatformError with the reason when the voice refuses the text.
+    void speak(const std::string& text);
+    void close();
+};
+
+}  // namespace zelvo

@@ -1,0 +1,30 @@
+// UI Automation notifications from the game's window: NVDA, JAWS and Narrator speak them and
+// show them in braille (speech output 2, and output 3 when JAWS does not answer).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zelvo {
+
+class UiaNotifier {
+public:
+    explicit UiaNotifier(HWND window);
+    ~UiaNotifier();
+    UiaNotifier(const UiaNotifier&) = delete;
+    UiaNotifier& operator=(const UiaNotifier&) = delete;
+
+    // The window procedure hands WM_GETOBJECT here first; true when the notifier answered
+    // it, with the answer in `result`.
+    bool answerGetObject(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Whether a UI Automation client (a screen reader) is listening at all.
+    bool clientsListening() const;
+    // Raises one notification with the text, the newest replacing any not yet read.
+    // Throws PlatformError when the system cannot raise it.
+    void notify(const std::string& text);
+    // The window is going away: the provider lets go of it.
+    void close();
+};
+
+}  // namespace zelvo
