@@ -7,9 +7,15 @@ namespace zelvo {
 
 JawsApi::JawsApi() = default;
 JawsApi::~JawsApi() = default;
-bool JawsApi::open() { return false; }
-bool JawsApi::isOpen() const { return false; }
-void JawsApi::say(const std::string&) { throw PlatformError("JAWS is not running"); }
+bool JawsApi::open() {
+    return false;
+}
+bool JawsApi::isOpen() const {
+    return false;
+}
+void JawsApi::say(const std::string&) {
+    throw PlatformError("JAWS is not running");
+}
 void JawsApi::close() {}
 
 }  // namespace zelvo

@@ -5,7 +5,9 @@ namespace zelvo {
 
 SapiVoice::SapiVoice() = default;
 SapiVoice::~SapiVoice() = default;
-bool SapiVoice::open() { return false; }
+bool SapiVoice::open() {
+    return false;
+}
 void SapiVoice::setRate(int) {}
 void SapiVoice::speak(const std::string&) {}
 void SapiVoice::close() {}

@@ -5,8 +5,12 @@ namespace zelvo {
 
 UiaNotifier::UiaNotifier(HWND) {}
 UiaNotifier::~UiaNotifier() = default;
-bool UiaNotifier::answerGetObject(WPARAM, LPARAM, LRESULT&) { return false; }
-bool UiaNotifier::clientsListening() const { return false; }
+bool UiaNotifier::answerGetObject(WPARAM, LPARAM, LRESULT&) {
+    return false;
+}
+bool UiaNotifier::clientsListening() const {
+    return false;
+}
 void UiaNotifier::notify(const std::string&) {}
 void UiaNotifier::close() {}
 
