@@ -7,6 +7,7 @@
 # make fuzz: install clang, build the fuzz targets and run each for FUZZ_SECONDS.
 # make windows: cross-build the game core, zelvo-headless.exe and the unit tests for Windows.
 # make test-windows: make windows, then every Windows test under Wine.
+# make windows-zip: make windows, then the download, build-windows/zelvo-VERSION-windows-x64.zip.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 RELEASE_BUILD ?= build-release
@@ -21,7 +22,7 @@ GAME_TARGETS = zelvo zelvo-headless sounds
 # The fuzz targets, each run for FUZZ_SECONDS (clang and libFuzzer, in build-fuzz/).
 FUZZ_SECONDS ?= 120
 
-.PHONY: play test bench build configure package soak fuzz windows test-windows clean
+.PHONY: play test bench build configure package soak fuzz windows test-windows windows-zip clean
 
 configure:
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -85,6 +86,10 @@ windows:
 test-windows: windows
 	rm -rf $(WINDOWS_BUILD)/wine
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# What a Windows player downloads: unzipped anywhere, it is the whole game.
+windows-zip: windows
+	@scripts/make-windows-zip $(WINDOWS_BUILD)
 
 # The build folders only: the player's folder is never touched.
 clean:
