@@ -1,7 +1,11 @@
 // Speech output 3 on Windows, first choice: the JAWS API object ("FreedomSci.JawsApi").
 #pragma once
 
+#include <oaidl.h>
+
 #include <string>
+
+#include "platform/win32/com_failure.h"
 
 namespace zelvo {
 
@@ -20,6 +24,12 @@ public:
     // SayString; throws PlatformError with the reason when the call fails.
     void say(const std::string& text);
     void close();
+
+private:
+    IDispatch* jaws_ = nullptr;
+    DISPID sayString_ = DISPID_UNKNOWN;
+    FailureOnce failures_;
+    bool closedReported_ = false;
 };
 
 }  // namespace zelvo

@@ -1,15 +1,22 @@
 // Speech output 0 on Windows: a SAPI 5 voice (ISpVoice).
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "platform/win32/com_failure.h"
+
 namespace zelvo {
+
+class SapiEngine;
 
 // COM is initialised on the calling thread (single-threaded apartment) by the window before
 // open() is called. Every call is made on the game's one thread.
 class SapiVoice {
 public:
     SapiVoice();
+    // A voice already made (a test's stand-in): open() keeps it instead of asking COM.
+    explicit SapiVoice(std::unique_ptr<SapiEngine> engine);
     ~SapiVoice();
     SapiVoice(const SapiVoice&) = delete;
     SapiVoice& operator=(const SapiVoice&) = delete;
@@ -22,6 +29,13 @@ public:
     // Throws PlatformError with the reason when the voice refuses the text.
     void speak(const std::string& text);
     void close();
+
+private:
+    std::unique_ptr<SapiEngine> engine_;
+    bool injected_ = false;
+    FailureOnce speakFailures_;
+    FailureOnce rateFailures_;
+    bool closedReported_ = false;
 };
 
 }  // namespace zelvo

@@ -6,11 +6,18 @@
 
 #include <string>
 
+#include "platform/win32/com_failure.h"
+#include "platform/win32/uia_calls.h"
+
 namespace zelvo {
+
+class WindowProvider;
 
 class UiaNotifier {
 public:
     explicit UiaNotifier(HWND window);
+    // The same with UI Automation's functions given (a test's stand-ins).
+    UiaNotifier(HWND window, UiaCalls calls);
     ~UiaNotifier();
     UiaNotifier(const UiaNotifier&) = delete;
     UiaNotifier& operator=(const UiaNotifier&) = delete;
@@ -25,6 +32,13 @@ public:
     void notify(const std::string& text);
     // The window is going away: the provider lets go of it.
     void close();
+
+private:
+    HWND window_;
+    UiaCalls calls_;
+    WindowProvider* provider_ = nullptr;
+    bool missingReported_ = false;
+    FailureOnce failures_;
 };
 
 }  // namespace zelvo
