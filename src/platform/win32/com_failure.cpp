@@ -16,8 +16,8 @@ std::string hresultText(HRESULT result) {
     std::wstring text = n > 0 && words ? std::wstring(words, n) : std::wstring();
     if (words) LocalFree(words);
     // The system's message ends with a full stop and a line break.
-    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' ||
-                             text.back() == L' ' || text.back() == L'.'))
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ' ||
+                             text.back() == L'.'))
         text.pop_back();
     return text.empty() ? std::string(code) : std::string(code) + " (" + narrow(text) + ")";
 }

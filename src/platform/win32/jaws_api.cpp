@@ -81,9 +81,8 @@ void JawsApi::say(const std::string& text) {
     VariantInit(&answer);
     EXCEPINFO exception{};
     UINT badArgument = 0;
-    const HRESULT result = jaws_->Invoke(sayString_, IID_NULL, LOCALE_USER_DEFAULT,
-                                         DISPATCH_METHOD, &params, &answer, &exception,
-                                         &badArgument);
+    const HRESULT result = jaws_->Invoke(sayString_, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                         &params, &answer, &exception, &badArgument);
     VariantClear(&answer);
     VariantClear(&args[1]);
     if (FAILED(result)) {

@@ -59,9 +59,8 @@ void SapiVoice::speak(const std::string& text) {
     }
     const std::wstring wide = widen(spokenMoney(text));
     // An empty text is a silence: whatever is still being said stops.
-    const HRESULT result = wide.empty()
-                               ? engine_->speak(nullptr, SPF_ASYNC | SPF_PURGEBEFORESPEAK)
-                               : engine_->speak(wide.c_str(), kSpeakFlags);
+    const HRESULT result = wide.empty() ? engine_->speak(nullptr, SPF_ASYNC | SPF_PURGEBEFORESPEAK)
+                                        : engine_->speak(wide.c_str(), kSpeakFlags);
     if (FAILED(result) && speakFailures_.first(result))
         throw PlatformError("the SAPI voice could not speak: " + hresultText(result));
 }

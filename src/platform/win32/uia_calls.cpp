@@ -19,8 +19,8 @@ UiaCalls UiaCalls::system() {
     if (auto f = find<HRESULT WINAPI(IRawElementProviderSimple*, int, int, BSTR, BSTR)>(
             library, "UiaRaiseNotificationEvent"))
         calls.raiseNotification = f;
-    if (auto f = find<HRESULT WINAPI(HWND, IRawElementProviderSimple**)>(
-            library, "UiaHostProviderFromHwnd"))
+    if (auto f = find<HRESULT WINAPI(HWND, IRawElementProviderSimple**)>(library,
+                                                                         "UiaHostProviderFromHwnd"))
         calls.hostProviderFromHwnd = f;
     if (auto f = find<LRESULT WINAPI(HWND, WPARAM, LPARAM, IRawElementProviderSimple*)>(
             library, "UiaReturnRawElementProvider"))

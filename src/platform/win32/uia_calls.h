@@ -22,8 +22,8 @@ constexpr int kNotificationProcessingMostRecent = 3;
 
 // Each is empty when the system does not have it.
 struct UiaCalls {
-    std::function<HRESULT(IRawElementProviderSimple* provider, int kind, int processing,
-                          BSTR text, BSTR activity)>
+    std::function<HRESULT(IRawElementProviderSimple* provider, int kind, int processing, BSTR text,
+                          BSTR activity)>
         raiseNotification;
     std::function<HRESULT(HWND window, IRawElementProviderSimple** host)> hostProviderFromHwnd;
     std::function<LRESULT(HWND window, WPARAM wParam, LPARAM lParam,

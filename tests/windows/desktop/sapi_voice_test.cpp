@@ -36,8 +36,7 @@ public:
         return heard_.answer;
     }
     HRESULT speak(const wchar_t* text, DWORD flags) override {
-        heard_.spoken.push_back(
-            {text ? std::optional<std::wstring>(text) : std::nullopt, flags});
+        heard_.spoken.push_back({text ? std::optional<std::wstring>(text) : std::nullopt, flags});
         return heard_.answer;
     }
 
@@ -100,7 +99,7 @@ TEST_F(SapiVoiceTest, EachKindOfFailureIsReportedOnceWithItsReason) {
     } catch (const PlatformError& e) {
         EXPECT_NE(std::string(e.what()).find("0x80004001"), std::string::npos) << e.what();
     }
-    EXPECT_NO_THROW(voice.speak("New game"));  // the same failure: the log has it already
+    EXPECT_NO_THROW(voice.speak("New game"));       // the same failure: the log has it already
     EXPECT_THROW(voice.setRate(3), PlatformError);  // the rate's failure is its own
     EXPECT_NO_THROW(voice.setRate(4));
     heard.answer = E_ACCESSDENIED;  // a new kind of failure is reported again

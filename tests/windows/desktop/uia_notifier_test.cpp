@@ -73,7 +73,8 @@ TEST(UiaNotifier, RaisesOneNotificationPerMessageWithItsExactTextTheNewestFirst)
     } cases[] = {
         // A screen reader reads amounts itself and brailles them as written.
         {"Zelvo has $49,874.60.", L"Zelvo has $49,874.60."},
-        {"Ren\xC3\xA9's Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", L"Ren\u00E9's Caf\u00E9 \u20AC \U0001F600"},
+        {"Ren\xC3\xA9's Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80",
+         L"Ren\u00E9's Caf\u00E9 \u20AC \U0001F600"},
         {"Ren\xE9", L"Ren\u00E9"},  // Latin-1 from an old save
         {"Welcome to Zelvo, version 1.1, by Tarvik.  Main menu.",
          L"Welcome to Zelvo, version 1.1, by Tarvik.  Main menu."},
@@ -153,8 +154,8 @@ TEST(UiaNotifier, TheWindowsProviderIsNamedZelvoAndLetsGoWhenClosed) {
 }
 
 // The system's UI Automation behind a real window. Wine 8 has no UiaRaiseNotificationEvent
-// and may deliver nothing to a client: what is checked is that the window's provider is
-// handed out and that nothing is reported twice.
+// and may deliver no notification to a client: what is checked is that a client finds the
+// window's provider and that nothing is reported twice.
 UiaNotifier* windowsNotifier = nullptr;
 
 LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -165,15 +166,41 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-TEST(UiaNotifierSystem, AnswersTheWindowsRequestForItsProviderAndReportsOnce) {
+// What a UI Automation client, as a screen reader is, reads as the window's name.
+std::wstring clientSeesName(HWND window) {
+    const HMODULE uia = GetModuleHandleW(L"uiautomationcore.dll");
+    using FromHandle = HRESULT WINAPI(HWND, void**);
+    using Property = HRESULT WINAPI(void*, PROPERTYID, VARIANT*);
+    using Release = BOOL WINAPI(void*);
+    auto fromHandle = reinterpret_cast<FromHandle*>(
+        reinterpret_cast<void*>(GetProcAddress(uia, "UiaNodeFromHandle")));
+    auto property = reinterpret_cast<Property*>(
+        reinterpret_cast<void*>(GetProcAddress(uia, "UiaGetPropertyValue")));
+    auto release =
+        reinterpret_cast<Release*>(reinterpret_cast<void*>(GetProcAddress(uia, "UiaNodeRelease")));
+    if (!fromHandle || !property || !release) return L"(no UI Automation client functions)";
+    void* node = nullptr;
+    if (FAILED(fromHandle(window, &node)) || !node) return L"(no element for the window)";
+    VARIANT name;
+    VariantInit(&name);
+    const HRESULT result = property(node, UIA_NamePropertyId, &name);
+    const std::wstring seen =
+        SUCCEEDED(result) && name.vt == VT_BSTR ? text(name.bstrVal) : L"(no name)";
+    VariantClear(&name);
+    release(node);
+    return seen;
+}
+
+TEST(UiaNotifierSystem, AClientFindsTheWindowsProviderAndNothingIsReportedTwice) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     WNDCLASSW type{};
     type.lpfnWndProc = windowProcedure;
     type.hInstance = GetModuleHandleW(nullptr);
     type.lpszClassName = L"ZelvoUiaTest";
     ASSERT_NE(RegisterClassW(&type), 0);
-    // A message-only window: the tests run with no display.
-    const HWND window = CreateWindowW(L"ZelvoUiaTest", L"Zelvo", 0, 0, 0, 0, 0, HWND_MESSAGE,
+    // A message-only window, as the tests run with no display; its title is a message, as
+    // the game window's often is, and not the name the provider gives.
+    const HWND window = CreateWindowW(L"ZelvoUiaTest", L"Main menu.", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                       nullptr, type.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     {
@@ -182,6 +209,7 @@ TEST(UiaNotifierSystem, AnswersTheWindowsRequestForItsProviderAndReportsOnce) {
         const LRESULT answer =
             SendMessageW(window, WM_GETOBJECT, 0, static_cast<LPARAM>(kUiaRootObjectId));
         EXPECT_NE(answer, 0) << "the window did not hand out its provider";
+        EXPECT_EQ(clientSeesName(window), L"Zelvo");
         notifier.clientsListening();
         int reports = 0;
         for (const char* message : {"Main menu.", "New game", "Help"}) {
