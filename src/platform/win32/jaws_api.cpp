@@ -52,7 +52,7 @@ bool JawsApi::open() {
         return false;
     }
     jaws_ = jaws;
-    closedReported_ = false;
+    absenceReported_ = false;
     return true;
 }
 
@@ -62,8 +62,8 @@ bool JawsApi::isOpen() const {
 
 void JawsApi::say(const std::string& text) {
     if (!jaws_) {
-        if (closedReported_) return;
-        closedReported_ = true;
+        if (absenceReported_) return;
+        absenceReported_ = true;
         throw PlatformError("JAWS is not running");
     }
     const std::wstring wide = widen(text);

@@ -29,7 +29,7 @@ private:
     IDispatch* jaws_ = nullptr;
     DISPID sayString_ = DISPID_UNKNOWN;
     FailureOnce failures_;
-    bool closedReported_ = false;
+    bool absenceReported_ = false;
 };
 
 }  // namespace zelvo

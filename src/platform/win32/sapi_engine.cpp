@@ -23,11 +23,11 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SapiEngine> createSapiEngine(HRESULT& why) {
+std::unique_ptr<SapiEngine> createSapiEngine() {
     ISpVoice* voice = nullptr;
-    why = CoCreateInstance(CLSID_SpVoice, nullptr, CLSCTX_ALL, IID_ISpVoice,
-                           reinterpret_cast<void**>(&voice));
-    if (FAILED(why) || !voice) return nullptr;
+    const HRESULT result = CoCreateInstance(CLSID_SpVoice, nullptr, CLSCTX_ALL, IID_ISpVoice,
+                                            reinterpret_cast<void**>(&voice));
+    if (FAILED(result) || !voice) return nullptr;
     return std::make_unique<SpVoiceEngine>(voice);
 }
 

@@ -16,8 +16,7 @@ public:
     virtual HRESULT speak(const wchar_t* text, DWORD flags) = 0;
 };
 
-// The system's default voice (CLSID_SpVoice); null, with the reason in `why`, when the
-// system has none.
-std::unique_ptr<SapiEngine> createSapiEngine(HRESULT& why);
+// The system's default voice (CLSID_SpVoice); null when the system has none.
+std::unique_ptr<SapiEngine> createSapiEngine();
 
 }  // namespace zelvo

@@ -39,13 +39,12 @@ SapiVoice::~SapiVoice() {
 bool SapiVoice::open() {
     if (engine_) return true;
     if (injected_) return false;  // a stand-in that was closed is not replaced by the system's
-    HRESULT why = S_OK;
-    engine_ = createSapiEngine(why);
+    engine_ = createSapiEngine();
     return engine_ != nullptr;
 }
 
 void SapiVoice::setRate(int rate) {
-    if (!engine_) return;  // no voice: the rate waits for none
+    if (!engine_) return;  // no voice, no rate to give it
     const HRESULT result = engine_->setRate(sapiRate(rate));
     if (FAILED(result) && rateFailures_.first(result))
         throw PlatformError("the SAPI voice could not change its rate: " + hresultText(result));
@@ -53,8 +52,8 @@ void SapiVoice::setRate(int rate) {
 
 void SapiVoice::speak(const std::string& text) {
     if (!engine_) {
-        if (closedReported_) return;
-        closedReported_ = true;
+        if (absenceReported_) return;
+        absenceReported_ = true;
         throw PlatformError("there is no SAPI voice to speak");
     }
     const std::wstring wide = widen(spokenMoney(text));

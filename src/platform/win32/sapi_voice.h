@@ -35,7 +35,7 @@ private:
     bool injected_ = false;
     FailureOnce speakFailures_;
     FailureOnce rateFailures_;
-    bool closedReported_ = false;
+    bool absenceReported_ = false;
 };
 
 }  // namespace zelvo
