@@ -5,10 +5,12 @@
 #   windows-fake-jaws.sh register|unregister PREFIX DLL
 #
 # PREFIX is made first when it does not exist yet. Once registered, any program run in that
-# prefix finds "JAWS" there; its SayString appends each text, as one line of UTF-8, to the
+# prefix finds "JAWS" there. Its SayString appends each text, as one line of UTF-8, to the
 # file named by ZELVO_FAKE_JAWS_LOG in the program's environment (a Windows path, such as
-# `winepath -w` gives, or a Unix path, which Wine reads as drive Z:). Register in a prefix of
-# the test's own, or unregister afterwards: a program that finds JAWS speaks through it.
+# `winepath -w` gives), and, when ZELVO_FAKE_JAWS_FLUSH_LOG names a file too, the call's
+# flush flag to that one as a line "1" or "0". Without ZELVO_FAKE_JAWS_LOG, SayString
+# fails. Register in a prefix of the test's own, or unregister afterwards: a program that
+# finds JAWS speaks through it.
 # ZELVO_WINE64 names wine64 when it is not on the PATH (Debian keeps it in /usr/lib/wine).
 set -e
 if [ $# -ne 3 ] || { [ "$1" != register ] && [ "$1" != unregister ]; }; then

@@ -1,7 +1,8 @@
 // A stand-in for the JAWS screen reader's API object, for tests only: an in-process COM
 // server whose SayString appends each text it is given, as one line of UTF-8, to the file
-// named by the environment variable ZELVO_FAKE_JAWS_LOG (read at every call). Registered
-// under "FreedomSci.JawsApi" by tests/smoke/windows-fake-jaws.sh.
+// named by the environment variable ZELVO_FAKE_JAWS_LOG (read at every call), and, when
+// ZELVO_FAKE_JAWS_FLUSH_LOG names a file too, its flush flag there as a line "1" or "0".
+// Registered under "FreedomSci.JawsApi" by tests/smoke/windows-fake-jaws.sh.
 #include <windows.h>
 
 #include <oleauto.h>
@@ -39,15 +40,16 @@ HRESULT fail(EXCEPINFO* exception, const wchar_t* why) {
     return DISP_E_EXCEPTION;
 }
 
-HRESULT append(const std::string& line, EXCEPINFO* exception) {
+// Appends `line` to the file the environment variable `log` names; false when it names
+// none or the file cannot be written.
+bool append(const wchar_t* log, const std::string& line) {
     wchar_t path[MAX_PATH];
-    const DWORD n = GetEnvironmentVariableW(L"ZELVO_FAKE_JAWS_LOG", path, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return fail(exception, L"ZELVO_FAKE_JAWS_LOG is not set");
+    const DWORD n = GetEnvironmentVariableW(log, path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return false;
     FILE* file = _wfopen(path, L"ab");
-    if (!file) return fail(exception, L"the file ZELVO_FAKE_JAWS_LOG names cannot be written");
+    if (!file) return false;
     const bool written = std::fwrite(line.data(), 1, line.size(), file) == line.size();
-    return std::fclose(file) == 0 && written ? S_OK
-                                             : fail(exception, L"the log could not be written");
+    return std::fclose(file) == 0 && written;
 }
 
 class FakeJaws : public IDispatch {
@@ -109,10 +111,13 @@ public:
             if (bad) *bad = 1;
             return DISP_E_TYPEMISMATCH;
         }
-        const HRESULT result =
-            append(utf8(text.bstrVal, SysStringLen(text.bstrVal)) + "\n", exception);
+        const std::string line = utf8(text.bstrVal, SysStringLen(text.bstrVal)) + "\n";
         VariantClear(&text);
-        if (FAILED(result)) return result;
+        if (!append(L"ZELVO_FAKE_JAWS_LOG", line))
+            return fail(exception, L"ZELVO_FAKE_JAWS_LOG is not set or cannot be written");
+        if (GetEnvironmentVariableW(L"ZELVO_FAKE_JAWS_FLUSH_LOG", nullptr, 0) != 0 &&
+            !append(L"ZELVO_FAKE_JAWS_FLUSH_LOG", flush.boolVal ? "1\n" : "0\n"))
+            return fail(exception, L"ZELVO_FAKE_JAWS_FLUSH_LOG cannot be written");
         if (answer) {
             VariantInit(answer);
             answer->vt = VT_BOOL;

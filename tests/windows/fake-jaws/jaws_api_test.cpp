@@ -32,20 +32,27 @@ protected:
         char folder[MAX_PATH];
         ASSERT_NE(GetTempPathA(MAX_PATH, folder), 0u);
         log_ = std::string(folder) + "zelvo-fake-jaws-" + std::to_string(GetCurrentProcessId());
+        flushes_ = log_ + "-flush";
         DeleteFileA(log_.c_str());
+        DeleteFileA(flushes_.c_str());
         SetEnvironmentVariableA("ZELVO_FAKE_JAWS_LOG", log_.c_str());
+        SetEnvironmentVariableA("ZELVO_FAKE_JAWS_FLUSH_LOG", flushes_.c_str());
     }
     void TearDown() override {
         DeleteFileA(log_.c_str());
+        DeleteFileA(flushes_.c_str());
         Com::TearDown();
     }
-    std::string heard() const {
-        std::ifstream in(log_, std::ios::binary);
+    static std::string read(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
         return text.str();
     }
+    std::string heard() const { return read(log_); }
+    std::string flushes() const { return read(flushes_); }
     std::string log_;
+    std::string flushes_;
 };
 
 TEST_F(JawsWithServer, ReceivesEveryTextInOrderExactlyAsTheGameWroteIt) {
@@ -71,6 +78,8 @@ TEST_F(JawsWithServer, ReceivesEveryTextInOrderExactlyAsTheGameWroteIt) {
               "Ren\xC3\xA9\n"
               "\n"
               "minus $0.00\n");
+    // Each message cuts off the one before, as on the other outputs.
+    EXPECT_EQ(flushes(), "1\n1\n1\n1\n1\n1\n");
 }
 
 TEST_F(JawsWithServer, AFailingCallIsReportedWithItsReasonOnce) {
