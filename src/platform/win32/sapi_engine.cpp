@@ -12,6 +12,7 @@ public:
     SpVoiceEngine(const SpVoiceEngine&) = delete;
     SpVoiceEngine& operator=(const SpVoiceEngine&) = delete;
 
+    HRESULT rate(long* rate) override { return voice_->GetRate(rate); }
     HRESULT setRate(long rate) override { return voice_->SetRate(rate); }
     HRESULT speak(const wchar_t* text, DWORD flags) override {
         return voice_->Speak(text, flags, nullptr);

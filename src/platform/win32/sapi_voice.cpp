@@ -18,11 +18,12 @@ namespace {
 // player hears the newest at once; never read as markup, so a "<" in a name is spoken.
 constexpr DWORD kSpeakFlags = SPF_ASYNC | SPF_PURGEBEFORESPEAK | SPF_IS_NOT_XML;
 
-// SAPI's rate for the game's: one step of the game is one step of SAPI's (each about an
-// eighth faster), and the game's first rate, 2, is SAPI's normal speed, 0. Rate 10 is some
-// two and a half times as fast, and rate 1 a little slower than normal.
-long sapiRate(int rate) {
-    return std::clamp(rate, 1, 10) - 2;
+// SAPI's rate for the game's: the game's first rate, 2, is the speed the player chose for
+// the voice in the system's speech settings (SAPI's 0, its normal speed, unless changed
+// there), and one step of the game is one step of SAPI's, each about an eighth faster: from
+// normal, rate 10 is some two and a half times as fast, rate 1 a little slower.
+long sapiRate(int rate, long ownRate) {
+    return std::clamp(ownRate + std::clamp(rate, 1, 10) - 2, -10L, 10L);
 }
 
 }  // namespace
@@ -37,15 +38,20 @@ SapiVoice::~SapiVoice() {
 }
 
 bool SapiVoice::open() {
-    if (engine_) return true;
-    if (injected_) return false;  // a stand-in that was closed is not replaced by the system's
-    engine_ = createSapiEngine();
-    return engine_ != nullptr;
+    // A stand-in that was closed is not replaced by the system's voice.
+    if (!engine_ && !injected_) engine_ = createSapiEngine();
+    if (!engine_) return false;
+    if (!ownRateRead_) {
+        ownRateRead_ = true;
+        long rate = 0;
+        if (SUCCEEDED(engine_->rate(&rate))) ownRate_ = std::clamp(rate, -10L, 10L);
+    }
+    return true;
 }
 
 void SapiVoice::setRate(int rate) {
     if (!engine_) return;  // no voice, no rate to give it
-    const HRESULT result = engine_->setRate(sapiRate(rate));
+    const HRESULT result = engine_->setRate(sapiRate(rate, ownRate_));
     if (FAILED(result) && rateFailures_.first(result))
         throw PlatformError("the SAPI voice could not change its rate: " + hresultText(result));
 }

@@ -33,6 +33,10 @@ public:
 private:
     std::unique_ptr<SapiEngine> engine_;
     bool injected_ = false;
+    // SAPI's rate for the game's rate 2: the one the player chose for the voice in the
+    // system's speech settings, read when the voice is first opened.
+    long ownRate_ = 0;
+    bool ownRateRead_ = false;
     FailureOnce speakFailures_;
     FailureOnce rateFailures_;
     bool absenceReported_ = false;

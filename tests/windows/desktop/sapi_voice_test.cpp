@@ -25,14 +25,20 @@ struct Spoken {
 struct Heard {
     std::vector<Spoken> spoken;
     std::vector<long> rates;
+    long ownRate = 0;  // the voice's rate: the player's choice until the game sets one
     HRESULT answer = S_OK;
 };
 
 class FakeEngine : public SapiEngine {
 public:
     explicit FakeEngine(Heard& heard) : heard_(heard) {}
+    HRESULT rate(long* rate) override {
+        *rate = heard_.ownRate;
+        return heard_.answer;
+    }
     HRESULT setRate(long rate) override {
         heard_.rates.push_back(rate);
+        if (SUCCEEDED(heard_.answer)) heard_.ownRate = rate;
         return heard_.answer;
     }
     HRESULT speak(const wchar_t* text, DWORD flags) override {
@@ -76,17 +82,48 @@ TEST_F(SapiVoiceTest, SpeaksEachTextAtOnceCuttingOffTheLastWithAmountsInWords) {
     }
 }
 
-TEST_F(SapiVoiceTest, GameRatesAreStepsOfSapiRatesWithTwoAtNormalSpeed) {
-    ASSERT_TRUE(voice.open());
+TEST(SapiVoiceRate, GameRatesAreStepsOfSapiRatesWithTwoAtThePlayersOwnSpeed) {
     const struct {
+        long own;  // the voice's rate when made; the game's rate 2 keeps it
+        HRESULT answer;
         int game;
         long sapi;
-    } cases[] = {{2, 0}, {1, -1}, {3, 1}, {6, 4}, {10, 8}, {0, -1}, {11, 8}, {-5, -1}};
+    } cases[] = {
+        {0, S_OK, 2, 0},
+        {0, S_OK, 1, -1},
+        {0, S_OK, 3, 1},
+        {0, S_OK, 6, 4},
+        {0, S_OK, 10, 8},
+        {0, S_OK, 0, -1},
+        {0, S_OK, 11, 8},
+        {0, S_OK, -5, -1},
+        {4, S_OK, 2, 4},
+        {4, S_OK, 1, 3},
+        {4, S_OK, 10, 10},
+        {-10, S_OK, 1, -10},
+        {-3, S_OK, 10, 5},
+        {15, S_OK, 2, 10},
+        // A voice that cannot tell its rate is taken to be at SAPI's normal speed; the
+        // failure to set the rate is then reported, once.
+        {7, E_NOTIMPL, 3, 1},
+    };
     for (const auto& c : cases) {
-        heard.rates.clear();
-        voice.setRate(c.game);
-        ASSERT_EQ(heard.rates.size(), 1u) << c.game;
-        EXPECT_EQ(heard.rates[0], c.sapi) << "game rate " << c.game;
+        Heard heard;
+        heard.ownRate = c.own;
+        heard.answer = c.answer;
+        SapiVoice voice(std::make_unique<FakeEngine>(heard));
+        for (int twice = 0; twice < 2; ++twice) {
+            // Opening again does not take the rate the game set for the player's own.
+            ASSERT_TRUE(voice.open());
+            try {
+                voice.setRate(c.game);
+            } catch (const PlatformError&) {
+                EXPECT_TRUE(FAILED(c.answer));
+            }
+        }
+        ASSERT_EQ(heard.rates.size(), 2u) << c.game;
+        EXPECT_EQ(heard.rates[0], c.sapi) << "own rate " << c.own << ", game rate " << c.game;
+        EXPECT_EQ(heard.rates[1], c.sapi) << "own rate " << c.own << ", game rate " << c.game;
     }
 }
 
