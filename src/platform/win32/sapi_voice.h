@@ -26,7 +26,8 @@ public:
     // The game's rate, 1 to 10.
     void setRate(int rate);
     // Speaks at once, purging what is still being spoken; never waits for the speech.
-    // Throws PlatformError with the reason when the voice refuses the text.
+    // Throws PlatformError with the reason when the voice refuses the text, the first time
+    // only for each kind of failure (setRate likewise). An empty text only silences.
     void speak(const std::string& text);
     void close();
 

@@ -27,8 +27,9 @@ public:
     bool answerGetObject(WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Whether a UI Automation client (a screen reader) is listening at all.
     bool clientsListening() const;
-    // Raises one notification with the text, the newest replacing any not yet read.
-    // Throws PlatformError when the system cannot raise it.
+    // Raises one notification with the text, the newest replacing any not yet read; an
+    // empty text raises none. Throws PlatformError when the system cannot raise it, the
+    // first time only for each kind of failure.
     void notify(const std::string& text);
     // The window is going away: the provider lets go of it.
     void close();
