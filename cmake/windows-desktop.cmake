@@ -5,4 +5,4 @@ add_library(zelvo_win32_platform STATIC ${ZELVO_WIN32_SOURCES}
   src/platform/speechd/spoken_money.cpp src/platform/speechd/utf8.cpp)
 target_include_directories(zelvo_win32_platform PUBLIC src)
 target_link_libraries(zelvo_win32_platform PUBLIC user32 gdi32 ole32 oleaut32 uuid dsound
-  dxguid winmm)
+  dxguid winmm sapi)

@@ -1,7 +1,11 @@
 // Speech output 3 on Windows, first choice: the JAWS API object ("FreedomSci.JawsApi").
 #pragma once
 
+#include <oaidl.h>
+
 #include <string>
+
+#include "platform/win32/com_failure.h"
 
 namespace zelvo {
 
@@ -17,9 +21,16 @@ public:
     // Creates the object; false when JAWS does not answer.
     bool open();
     bool isOpen() const;
-    // SayString; throws PlatformError with the reason when the call fails.
+    // SayString, cutting off what JAWS is saying; throws PlatformError with the reason when
+    // the call fails, the first time only for each kind of failure.
     void say(const std::string& text);
     void close();
+
+private:
+    IDispatch* jaws_ = nullptr;
+    DISPID sayString_ = DISPID_UNKNOWN;
+    FailureOnce failures_;
+    bool absenceReported_ = false;
 };
 
 }  // namespace zelvo

@@ -6,11 +6,18 @@
 
 #include <string>
 
+#include "platform/win32/com_failure.h"
+#include "platform/win32/uia_calls.h"
+
 namespace zelvo {
+
+class WindowProvider;
 
 class UiaNotifier {
 public:
     explicit UiaNotifier(HWND window);
+    // The same with UI Automation's functions given (a test's stand-ins).
+    UiaNotifier(HWND window, UiaCalls calls);
     ~UiaNotifier();
     UiaNotifier(const UiaNotifier&) = delete;
     UiaNotifier& operator=(const UiaNotifier&) = delete;
@@ -20,11 +27,19 @@ public:
     bool answerGetObject(WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Whether a UI Automation client (a screen reader) is listening at all.
     bool clientsListening() const;
-    // Raises one notification with the text, the newest replacing any not yet read.
-    // Throws PlatformError when the system cannot raise it.
+    // Raises one notification with the text, the newest replacing any not yet read; an
+    // empty text raises none. Throws PlatformError when the system cannot raise it, the
+    // first time only for each kind of failure.
     void notify(const std::string& text);
     // The window is going away: the provider lets go of it.
     void close();
+
+private:
+    HWND window_;
+    UiaCalls calls_;
+    WindowProvider* provider_ = nullptr;
+    bool missingReported_ = false;
+    FailureOnce failures_;
 };
 
 }  // namespace zelvo
