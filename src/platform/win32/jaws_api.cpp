@@ -9,9 +9,10 @@
 namespace zelvo {
 namespace {
 
-// Each message cuts off what JAWS is still saying, as the voice and the notifications do:
-// a player arrowing through a menu hears the item arrived at, not every item passed.
-constexpr VARIANT_BOOL kFlush = VARIANT_TRUE;
+// JAWS queues each message behind what it is still saying, so that a burst of events (a
+// day's sales and payments, then the statement) is heard whole; the player silences JAWS
+// with its own key. The voice, which has no such key, cuts off instead.
+constexpr VARIANT_BOOL kFlush = VARIANT_FALSE;
 
 // What went wrong inside SayString, in JAWS's own words when it gave any.
 std::string invokeFailure(HRESULT result, EXCEPINFO& exception) {

@@ -21,8 +21,8 @@ public:
     // Creates the object; false when JAWS does not answer.
     bool open();
     bool isOpen() const;
-    // SayString, cutting off what JAWS is saying; throws PlatformError with the reason when
-    // the call fails, the first time only for each kind of failure.
+    // SayString, queued behind what JAWS is still saying; throws PlatformError with the
+    // reason when the call fails, the first time only for each kind of failure.
     void say(const std::string& text);
     void close();
 
