@@ -4,6 +4,10 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+struct IDirectSound8;
+struct IDirectSoundBuffer;
 
 namespace zelvo {
 
@@ -26,6 +30,13 @@ public:
     void setPan(int buffer, double pan);
     void play(int buffer, bool loop);
     void close();
+
+private:
+    IDirectSoundBuffer*& slot(int buffer);
+
+    IDirectSound8* device_ = nullptr;
+    // A buffer that was never loaded is null, and playing it does nothing.
+    std::vector<IDirectSoundBuffer*> buffers_;
 };
 
 }  // namespace zelvo
