@@ -1,6 +1,8 @@
 #include "platform/win32/dsound_error.h"
 
-#include <mmsystem.h>  // the wave format, which the lean <windows.h> leaves out
+// The wave format, which the lean <windows.h> leaves out and <dsound.h> needs first.
+#include <mmsystem.h>
+
 #include <dsound.h>
 
 #include <cstdio>
@@ -35,8 +37,7 @@ constexpr Meaning kMeanings[] = {
     {DSERR_ACCESSDENIED, "DSERR_ACCESSDENIED", "the system refused access to the sound device"},
     {DSERR_GENERIC, "DSERR_GENERIC", "the sound driver failed without saying why"},
     {DSERR_NOINTERFACE, "DSERR_NOINTERFACE", "the sound driver lacks a part DirectSound needs"},
-    {DSERR_ALREADYINITIALIZED, "DSERR_ALREADYINITIALIZED",
-     "the sound device was already opened"},
+    {DSERR_ALREADYINITIALIZED, "DSERR_ALREADYINITIALIZED", "the sound device was already opened"},
     {DSERR_BUFFERTOOSMALL, "DSERR_BUFFERTOOSMALL", "the sound is too short for the device"},
 };
 

@@ -1,8 +1,10 @@
 // The sound buffers on Windows: DirectSound, one static secondary buffer per game buffer.
 #include "platform/win32/dsound_mixer.h"
 
+// The wave format, which the lean <windows.h> leaves out and <dsound.h> needs first.
+#include <mmsystem.h>
+
 #include <dsound.h>
-#include <mmsystem.h>  // the wave format, which the lean <windows.h> leaves out
 
 #include <algorithm>
 #include <cerrno>
@@ -114,9 +116,11 @@ void DirectSoundMixer::open(HWND window, int buffers) {
     IDirectSound8* device = nullptr;
     HRESULT hr = DirectSoundCreate8(first, &device, nullptr);
     if (FAILED(hr)) {
-        const std::string name = devices.empty()      ? ""
-                                 : devices[0].primary ? defaultname(devices)
-                                                      : devices[0].name;
+        // With nothing listed, DirectSound's answer varies (Wine's is "invalid parameter");
+        // what the player must hear is that the system has no sound device at all.
+        if (devices.empty())
+            throw PlatformError("no sound device was found (DirectSound lists none)");
+        const std::string name = devices[0].primary ? defaultname(devices) : devices[0].name;
         throw PlatformError(dsoundreason(hr) + (name.empty() ? "" : ", on " + name));
     }
     hr = device->SetCooperativeLevel(window, DSSCL_PRIORITY);

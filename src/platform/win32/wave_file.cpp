@@ -22,13 +22,20 @@ std::uint32_t number(std::string_view bytes, std::size_t at, int size) {
 
 std::string formatname(std::uint32_t tag) {
     switch (tag) {
-    case 2: return "ADPCM";
-    case 3: return "floating point";
-    case 6: return "A-law";
-    case 7: return "mu-law";
-    case 0x11: return "IMA ADPCM";
-    case 0x55: return "MP3";
-    default: return "format " + std::to_string(tag);
+    case 2:
+        return "ADPCM";
+    case 3:
+        return "floating point";
+    case 6:
+        return "A-law";
+    case 7:
+        return "mu-law";
+    case 0x11:
+        return "IMA ADPCM";
+    case 0x55:
+        return "MP3";
+    default:
+        return "format " + std::to_string(tag);
     }
 }
 
@@ -86,7 +93,8 @@ WaveSound readwave(std::string_view bytes) {
         const std::string_view id = bytes.substr(at, 4);
         const std::uint64_t size = number(bytes, at + 4, 4);
         const std::size_t body = at + 8;
-        const std::size_t held = static_cast<std::size_t>(std::min<std::uint64_t>(size, end - body));
+        const std::size_t held =
+            static_cast<std::size_t>(std::min<std::uint64_t>(size, end - body));
         if (id == "fmt " && !format) format = readformat(bytes.substr(body, held));
         if (id == "data" && !data) data = bytes.substr(body, held);
         // Chunks of odd length are followed by a pad byte.
