@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
-# DirectSound under Wine, heard: the game's aisle tone played through the Windows sound
-# buffers into a private ALSA file sink, and read back for its stereo place and loudness;
-# then the same buffers with no sound device at all, which must say why in words.
+# DirectSound under Wine, heard: every sound of the game loaded into the Windows sound
+# buffers, its aisle tone played into a private ALSA file sink and read back for its stereo
+# place and loudness; then the same buffers with no sound device at all, which must tell
+# the player why in words.
 #
-# Usage: windows-sound.sh WINE_RUN SOUND_CHECK_EXE AISLE_TONE_WAV WORK
+# Usage: windows-sound.sh WINE_RUN SOUND_CHECK_EXE SOUNDS_FOLDER WORK
 set -euo pipefail
 
-wine_run=$1 check=$2 tone=$3 work=$4
+wine_run=$1 check=$2 sounds=$3 work=$4
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=wine-sound.sh
 . "$here/wine-sound.sh"
 
-readonly NO_DEVICE_REASON="no sound device was found (DirectSound lists none)"
+readonly NO_DEVICE_MESSAGE="Zelvo could not open a sound device: no sound device was found \
+(DirectSound lists none).  Check that your sound server is running and that a sound card or \
+headphones are connected, then start Zelvo again."
 
-if [ ! -f "$tone" ]; then
-    echo "FAIL the game's aisle tone $tone is missing (make windows puts the sounds beside the build)"
+if [ ! -f "$sounds/game/1.wav" ]; then
+    echo "FAIL the game's sounds are not in $sounds (make windows puts them beside the build)"
+    exit 1
+fi
+if [ ! -f /usr/share/alsa/alsa.conf ]; then
+    echo "FAIL ALSA's configuration is missing (scripts/install-deps --windows installs it)"
     exit 1
 fi
 rm -rf "$work"
@@ -26,22 +33,22 @@ winpath() { printf 'Z:%s' "$1"; }
 
 (
     wine_sound_sink "$work/sink"
-    "$wine_run" "$check" play "$(winpath "$work/sink/sink.raw")" "$(winpath "$tone")" \
+    "$wine_run" "$check" play "$(winpath "$work/sink/sink.raw")" "$(winpath "$sounds")" \
         "$(winpath "$work")"
 ) || {
     echo "FAIL the played sound's checks (status $?)"
     failures=$((failures + 1))
 }
 
-reason=$(
+message=$(
     wine_no_sound "$work/none"
     "$wine_run" "$check" no-device 2>"$work/no-device.err"
 ) || true
-reason=${reason%$'\r'}  # a Windows program ends its lines with CR LF
-if [ "$reason" = "$NO_DEVICE_REASON" ]; then
-    echo "ok   with no sound device, opening says: $reason"
+message=${message%$'\r'}  # a Windows program ends its lines with CR LF
+if [ "$message" = "$NO_DEVICE_MESSAGE" ]; then
+    echo "ok   with no sound device, the player is told: $message"
 else
-    echo "FAIL with no sound device, opening said: \"$reason\", not \"$NO_DEVICE_REASON\""
+    echo "FAIL with no sound device, the player is told: \"$message\", not \"$NO_DEVICE_MESSAGE\""
     failures=$((failures + 1))
 fi
 

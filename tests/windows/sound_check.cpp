@@ -1,9 +1,11 @@
 // The DirectSound buffers heard through a sink: tests/smoke/windows-sound.sh runs this under
 // Wine with ALSA writing everything played to a file, then with no sound device at all.
 //
-//   zelvo-sound-check play SINK SOUND WORK   plays SOUND (a game sound) through the buffers
-//                                           and reads what reached SINK (16-bit stereo)
-//   zelvo-sound-check no-device              expects opening to fail; prints the reason
+//   zelvo-sound-check play SINK SOUNDS WORK  loads every sound in the game's SOUNDS folder,
+//                                           plays its aisle tone through the buffers and
+//                                           reads what reached SINK (16-bit stereo)
+//   zelvo-sound-check no-device              expects opening to fail; prints the message
+//                                           the player is shown, built from the reason
 //
 // Each check prints "ok ..." or "FAIL ..."; the status is the number of failures.
 #include <windows.h>
@@ -21,6 +23,7 @@
 #include "platform/platform.h"
 #include "platform/win32/dsound_mixer.h"
 #include "platform/win32/wide.h"
+#include "sound/sound.h"
 
 namespace zelvo {
 namespace {
@@ -50,8 +53,8 @@ bool startswith(const std::string& text, const std::string& head) {
 // A window of the check's own for the cooperative level; message-only, so no display is
 // needed.
 HWND makewindow() {
-    return CreateWindowExW(0, L"STATIC", L"Zelvo sound check", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                           nullptr, nullptr, nullptr);
+    return CreateWindowExW(0, L"STATIC", L"Zelvo sound check", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                           nullptr, nullptr);
 }
 
 std::uint64_t sizeof_(const std::string& file) {
@@ -82,8 +85,9 @@ Level heard(DirectSoundMixer& mixer, int buffer, const std::string& sink, double
     const std::size_t frames = bytes.size() / 4;
     for (std::size_t i = 0; i < frames; ++i) {
         const auto sample = [&](std::size_t at) {
-            return static_cast<double>(static_cast<std::int16_t>(
-                static_cast<unsigned char>(bytes[at]) | (static_cast<unsigned char>(bytes[at + 1]) << 8)));
+            return static_cast<double>(
+                static_cast<std::int16_t>(static_cast<unsigned char>(bytes[at]) |
+                                          (static_cast<unsigned char>(bytes[at + 1]) << 8)));
         };
         left += sample(4 * i) * sample(4 * i);
         right += sample(4 * i + 2) * sample(4 * i + 2);
@@ -99,12 +103,32 @@ std::string figures(const Level& l) {
     return text;
 }
 
-int play(const std::string& sink, const std::string& sound, const std::string& work) {
+// Every sound the build makes, in the form the buffers take.
+void loadeverysound(DirectSoundMixer& mixer, const std::string& sounds) {
+    int loaded = 0;
+    std::string refused;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(widen(sounds))) {
+        if (entry.path().extension() != L".wav") continue;
+        const std::string why = reasonof([&] { mixer.load(0, narrow(entry.path().wstring())); });
+        if (why.empty()) {
+            ++loaded;
+        } else {
+            refused += "; " + why;
+        }
+    }
+    say(loaded > 50 && refused.empty(),
+        "all " + std::to_string(loaded) + " of the game's sounds load" + refused);
+}
+
+int play(const std::string& sink, const std::string& sounds, const std::string& work) {
+    const std::string sound = sounds + "/game/1.wav";
     DirectSoundMixer mixer;
     const std::string unopened = reasonof([&] { mixer.load(2, sound); });
-    say(unopened == "the sound device is not open", "a load before opening is refused: " + unopened);
+    say(unopened == "the sound device is not open",
+        "a load before opening is refused: " + unopened);
     mixer.open(makewindow(), 50);
     say(true, "the sound device opened");
+    loadeverysound(mixer, sounds);
     const double seconds = 0.17;  // the aisle tone's length
 
     // A sale in an aisle: to the right, as the game pans it.
@@ -127,8 +151,8 @@ int play(const std::string& sink, const std::string& sound, const std::string& w
     const double ratio = full.loudest() / std::max(quiet.loudest(), 1.0);
     say(std::abs(full.left - full.right) < 0.05 * full.loudest(),
         "pan 0 is even on both sides " + figures(full));
-    say(ratio > 7 && ratio < 14, "volume -2000 is a tenth of volume 0 " + figures(quiet) +
-                                     " against " + figures(full));
+    say(ratio > 7 && ratio < 14,
+        "volume -2000 is a tenth of volume 0 " + figures(quiet) + " against " + figures(full));
     // The device's own range holds what lies beyond it.
     mixer.setVolume(2, -20000);
     const Level silent = heard(mixer, 2, sink, seconds);
@@ -159,8 +183,8 @@ int play(const std::string& sink, const std::string& sound, const std::string& w
 int nodevice() {
     DirectSoundMixer mixer;
     const std::string reason = reasonof([&] { mixer.open(makewindow(), 50); });
-    // The reason alone, for the script to compare word for word.
-    std::printf("%s\n", reason.c_str());
+    // For the script to compare word for word.
+    std::printf("%s\n", nodevicemessage(reason).c_str());
     return reason.empty() ? 1 : 0;
 }
 
