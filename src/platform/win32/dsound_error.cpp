@@ -1,12 +1,8 @@
 #include "platform/win32/dsound_error.h"
 
-// The wave format, which the lean <windows.h> leaves out and <dsound.h> needs first.
-#include <mmsystem.h>
-
-#include <dsound.h>
-
 #include <cstdio>
 
+#include "platform/win32/directsound.h"
 #include "platform/win32/wide.h"
 
 namespace zelvo {

@@ -1,11 +1,6 @@
 // The sound buffers on Windows: DirectSound, one static secondary buffer per game buffer.
 #include "platform/win32/dsound_mixer.h"
 
-// The wave format, which the lean <windows.h> leaves out and <dsound.h> needs first.
-#include <mmsystem.h>
-
-#include <dsound.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -13,6 +8,7 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "platform/win32/directsound.h"
 #include "platform/win32/dsound_error.h"
 #include "platform/win32/wave_file.h"
 #include "platform/win32/wide.h"
