@@ -25,9 +25,12 @@ public:
     // These throw PlatformError for a buffer that does not exist or a file that is not a
     // wave file DirectSound can take; a failed load leaves the buffer as it was.
     void load(int buffer, const std::string& file);
-    // Hundredths of a decibel, as the game counts them: -5000..0 and -10000..10000.
+    // Hundredths of a decibel, as the game counts them: -5000..0 and -10000..10000. They
+    // are DirectSound's own scale; what lies beyond its range is held at its limits. A
+    // fresh load starts at full volume in the centre, as DirectSound makes its buffers.
     void setVolume(int buffer, double volume);
     void setPan(int buffer, double pan);
+    // From the buffer's start, also when it still sounds from an earlier play.
     void play(int buffer, bool loop);
     void close();
 
