@@ -22,6 +22,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/dsound_mixer.h"
+#include "platform/win32/wave_file.h"
 #include "platform/win32/wide.h"
 #include "sound/sound.h"
 
@@ -57,7 +58,7 @@ HWND makewindow() {
                            nullptr, nullptr);
 }
 
-std::uint64_t sizeof_(const std::string& file) {
+std::uint64_t sinksize(const std::string& file) {
     WIN32_FILE_ATTRIBUTE_DATA facts{};
     if (!GetFileAttributesExW(widen(file).c_str(), GetFileExInfoStandard, &facts)) return 0;
     return (std::uint64_t(facts.nFileSizeHigh) << 32) | facts.nFileSizeLow;
@@ -73,10 +74,10 @@ struct Level {
 // sink is written ahead of time, so everything after its present end is this sound and
 // the silence around it. Waits until the sink holds the sound's length and more.
 Level heard(DirectSoundMixer& mixer, int buffer, const std::string& sink, double seconds) {
-    const std::uint64_t from = sizeof_(sink) / 4 * 4;
+    const std::uint64_t from = sinksize(sink) / 4 * 4;
     mixer.play(buffer, false);
     const std::uint64_t enough = from + static_cast<std::uint64_t>((seconds + 0.3) * 48000) * 4;
-    for (int waited = 0; waited < 5000 && sizeof_(sink) < enough; waited += 50) Sleep(50);
+    for (int waited = 0; waited < 5000 && sinksize(sink) < enough; waited += 50) Sleep(50);
     Sleep(static_cast<DWORD>(seconds * 1000) + 300);  // and the sound itself ends
     std::ifstream in(std::filesystem::path(widen(sink)), std::ios::binary);
     in.seekg(static_cast<std::streamoff>(from));
@@ -95,6 +96,14 @@ Level heard(DirectSoundMixer& mixer, int buffer, const std::string& sink, double
     // Over the sound's own length, so silence around it does not dilute the figures.
     const double n = seconds * 48000;
     return {std::sqrt(left / n), std::sqrt(right / n)};
+}
+
+// How long a wave file sounds.
+double lengthof(const std::string& file) {
+    std::ifstream in(std::filesystem::path(widen(file)), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const WaveSound sound = readwave(bytes);
+    return static_cast<double>(sound.dataBytes) / (sound.rate * sound.channels * sound.bits / 8);
 }
 
 std::string figures(const Level& l) {
@@ -129,7 +138,7 @@ int play(const std::string& sink, const std::string& sounds, const std::string& 
     mixer.open(makewindow(), 50);
     say(true, "the sound device opened");
     loadeverysound(mixer, sounds);
-    const double seconds = 0.17;  // the aisle tone's length
+    const double seconds = lengthof(sound);
 
     // A sale in an aisle: to the right, as the game pans it.
     mixer.load(2, sound);
