@@ -181,6 +181,23 @@ int play(const std::string& sink, const std::string& sounds, const std::string& 
     say(std::abs(kept.loudest() - full.loudest()) < 0.1 * full.loudest(),
         "after the failed loads the buffer still plays its sound " + figures(kept));
 
+    // A name beyond ASCII, as a player's own sounds folder may have: the game's UTF-8 must
+    // reach the file system as the name it is.
+    const std::string named = work + "/Zv\xC3\xBCk \xE5\x8C\x97.wav";
+    std::filesystem::copy_file(std::filesystem::path(widen(sound)),
+                               std::filesystem::path(widen(named)));
+    const std::string unnamed = reasonof([&] { mixer.load(3, named); });
+    say(unnamed.empty(),
+        "a sound named beyond ASCII loads" + (unnamed.empty() ? "" : ": " + unnamed));
+    // Shorter than the smallest buffer DirectSound makes: one 8-bit mono frame.
+    const std::string tiny = work + "/tiny.wav";
+    std::ofstream(std::filesystem::path(widen(tiny)), std::ios::binary) << std::string(
+        "RIFF\x26\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0"
+        "\x22\x56\0\0\x01\0\x08\0data\x01\0\0\0\xC0\0",
+        46);
+    const std::string small = reasonof([&] { mixer.load(4, tiny); });
+    say(small.empty(), "a sound of one frame loads" + (small.empty() ? "" : ": " + small));
+
     const std::string beyond = reasonof([&] { mixer.play(50, false); });
     say(beyond == "there is no sound buffer 50", "buffer 50 of 50 is refused: " + beyond);
     // A buffer never loaded plays nothing and says nothing: its file was missing.
