@@ -33,8 +33,9 @@ winpath() { printf 'Z:%s' "$1"; }
 
 (
     wine_sound_sink "$work/sink"
+    # A Windows program ends its lines with CR LF.
     "$wine_run" "$check" play "$(winpath "$work/sink/sink.raw")" "$(winpath "$sounds")" \
-        "$(winpath "$work")"
+        "$(winpath "$work")" | tr -d '\r'
 ) || {
     echo "FAIL the played sound's checks (status $?)"
     failures=$((failures + 1))
@@ -44,7 +45,7 @@ message=$(
     wine_no_sound "$work/none"
     "$wine_run" "$check" no-device 2>"$work/no-device.err"
 ) || true
-message=${message%$'\r'}  # a Windows program ends its lines with CR LF
+message=${message%$'\r'}
 if [ "$message" = "$NO_DEVICE_MESSAGE" ]; then
     echo "ok   with no sound device, the player is told: $message"
 else
