@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "platform/platform.h"
 #include "platform/win32/directsound.h"
@@ -45,6 +46,23 @@ std::string defaultname(const std::vector<Device>& devices) {
     for (const Device& d : devices)
         if (!d.primary && IsEqualGUID(d.id, id)) return d.name;
     return {};
+}
+
+// The first device the system lists: its default.
+IDirectSound8* systemdevice() {
+    // A failed listing leaves the default to DirectSound, whose own failure then says what
+    // is wrong.
+    std::vector<Device> devices;
+    DirectSoundEnumerateW(listdevice, &devices);
+    const GUID* first = devices.empty() || devices[0].primary ? nullptr : &devices[0].id;
+    IDirectSound8* device = nullptr;
+    const HRESULT hr = DirectSoundCreate8(first, &device, nullptr);
+    if (SUCCEEDED(hr)) return device;
+    // With nothing listed, DirectSound's answer varies (Wine's is "invalid parameter"); what
+    // the player must hear is that the system has no sound device at all.
+    if (devices.empty()) throw PlatformError("no sound device was found (DirectSound lists none)");
+    const std::string name = devices[0].primary ? defaultname(devices) : devices[0].name;
+    throw PlatformError(dsoundreason(hr) + (name.empty() ? "" : ", on " + name));
 }
 
 std::string readfile(const std::string& file) {
@@ -95,7 +113,9 @@ LONG devicelevel(double value, LONG lowest, LONG highest, const char* what) {
 
 }  // namespace
 
-DirectSoundMixer::DirectSoundMixer() = default;
+DirectSoundMixer::DirectSoundMixer() : make_(systemdevice) {}
+
+DirectSoundMixer::DirectSoundMixer(DeviceMaker make) : make_(std::move(make)) {}
 
 DirectSoundMixer::~DirectSoundMixer() {
     close();
@@ -104,22 +124,8 @@ DirectSoundMixer::~DirectSoundMixer() {
 void DirectSoundMixer::open(HWND window, int buffers) {
     close();
     if (buffers <= 0) throw PlatformError("no sound buffers were asked for");
-    // The first device listed is the system's default; a failed listing leaves the default
-    // to DirectSound, whose own failure then says what is wrong.
-    std::vector<Device> devices;
-    DirectSoundEnumerateW(listdevice, &devices);
-    const GUID* first = devices.empty() || devices[0].primary ? nullptr : &devices[0].id;
-    IDirectSound8* device = nullptr;
-    HRESULT hr = DirectSoundCreate8(first, &device, nullptr);
-    if (FAILED(hr)) {
-        // With nothing listed, DirectSound's answer varies (Wine's is "invalid parameter");
-        // what the player must hear is that the system has no sound device at all.
-        if (devices.empty())
-            throw PlatformError("no sound device was found (DirectSound lists none)");
-        const std::string name = devices[0].primary ? defaultname(devices) : devices[0].name;
-        throw PlatformError(dsoundreason(hr) + (name.empty() ? "" : ", on " + name));
-    }
-    hr = device->SetCooperativeLevel(window, DSSCL_PRIORITY);
+    IDirectSound8* device = make_();
+    const HRESULT hr = device->SetCooperativeLevel(window, DSSCL_PRIORITY);
     if (FAILED(hr)) {
         device->Release();
         throw PlatformError(dsoundreason(hr));

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,13 @@ namespace zelvo {
 // Every call is made on the game's one thread. COM is initialised on it by the window.
 class DirectSoundMixer {
 public:
+    // Gives a device, or throws PlatformError with the reason there is none.
+    using DeviceMaker = std::function<IDirectSound8*()>;
+
+    // On the system's first sound device.
     DirectSoundMixer();
+    // On a device `make` gives: a test's stand-in for DirectSound.
+    explicit DirectSoundMixer(DeviceMaker make);
     ~DirectSoundMixer();
     DirectSoundMixer(const DirectSoundMixer&) = delete;
     DirectSoundMixer& operator=(const DirectSoundMixer&) = delete;
@@ -37,6 +44,7 @@ public:
 private:
     IDirectSoundBuffer*& slot(int buffer);
 
+    DeviceMaker make_;
     IDirectSound8* device_ = nullptr;
     // A buffer that was never loaded is null, and playing it does nothing.
     std::vector<IDirectSoundBuffer*> buffers_;
