@@ -49,8 +49,9 @@ struct FakeBuffer : Counted<IDirectSoundBuffer> {
     STDMETHOD(GetFrequency)(LPDWORD) override { return E_NOTIMPL; }
     STDMETHOD(GetStatus)(LPDWORD) override { return E_NOTIMPL; }
     STDMETHOD(Initialize)(LPDIRECTSOUND, LPCDSBUFFERDESC) override { return E_NOTIMPL; }
-    STDMETHOD(Lock)(DWORD, DWORD, LPVOID* first, LPDWORD firstBytes, LPVOID* second,
-                    LPDWORD secondBytes, DWORD) override {
+    STDMETHOD(Lock)
+    (DWORD, DWORD, LPVOID* first, LPDWORD firstBytes, LPVOID* second, LPDWORD secondBytes,
+     DWORD) override {
         if (FAILED(lockResult)) return lockResult;
         *first = memory.data();
         *firstBytes = static_cast<DWORD>(memory.size());
@@ -127,8 +128,7 @@ std::string le(std::uint32_t value, int bytes) {
 // tests run side by side), removed with the test.
 class WaveFile {
 public:
-    WaveFile(const std::string& name, int channels, int rate, int bits,
-             const std::string& samples)
+    WaveFile(const std::string& name, int channels, int rate, int bits, const std::string& samples)
         : path_(std::filesystem::temp_directory_path() /
                 (std::to_wstring(GetCurrentProcessId()) + L"-" + widen(name))) {
         const int align = channels * bits / 8;
@@ -175,9 +175,9 @@ TEST_F(MixerOnFake, ABufferIsMadeFromTheFileInItsOwnFormatWithEveryControl) {
     mixer.load(1, oneFrame.name());
     ASSERT_EQ(device.made.size(), 2u);
     const FakeBuffer& b = *device.made[0];
-    EXPECT_EQ(b.description.dwFlags, static_cast<DWORD>(DSBCAPS_STATIC | DSBCAPS_CTRLVOLUME |
-                                                        DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY |
-                                                        DSBCAPS_GLOBALFOCUS));
+    EXPECT_EQ(b.description.dwFlags,
+              static_cast<DWORD>(DSBCAPS_STATIC | DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN |
+                                 DSBCAPS_CTRLFREQUENCY | DSBCAPS_GLOBALFOCUS));
     EXPECT_EQ(b.format.wFormatTag, WAVE_FORMAT_PCM);
     EXPECT_EQ(b.format.nChannels, 2);
     EXPECT_EQ(b.format.nSamplesPerSec, 22050u);
