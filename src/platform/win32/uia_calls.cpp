@@ -29,6 +29,10 @@ UiaCalls UiaCalls::system() {
         calls.clientsAreListening = f;
     if (auto f = find<HRESULT WINAPI(IRawElementProviderSimple*)>(library, "UiaDisconnectProvider"))
         calls.disconnectProvider = f;
+    calls.screenReaderRunning = [] {
+        BOOL on = FALSE;
+        return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &on, 0) && on;
+    };
     return calls;
 }
 

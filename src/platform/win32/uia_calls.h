@@ -30,6 +30,8 @@ struct UiaCalls {
                           IRawElementProviderSimple* provider)>
         returnRawElementProvider;
     std::function<BOOL()> clientsAreListening;
+    // The system's screen-reader flag, which NVDA, JAWS and Narrator set while they run.
+    std::function<bool()> screenReaderRunning;
     std::function<HRESULT(IRawElementProviderSimple* provider)> disconnectProvider;
 
     // The functions of the system's uiautomationcore.dll.

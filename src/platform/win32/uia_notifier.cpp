@@ -51,7 +51,11 @@ bool UiaNotifier::answerGetObject(WPARAM wParam, LPARAM lParam, LRESULT& result)
 }
 
 bool UiaNotifier::clientsListening() const {
-    return calls_.clientsAreListening && calls_.clientsAreListening() != FALSE;
+    // UI Automation says clients listen whenever any program has asked it for events, which
+    // on today's Windows is nearly always; only a running screen reader reads notifications
+    // out, so without one the game's own fallback to the voice must apply.
+    return calls_.raiseNotification && calls_.screenReaderRunning && calls_.screenReaderRunning() &&
+           calls_.clientsAreListening && calls_.clientsAreListening() != FALSE;
 }
 
 void UiaNotifier::notify(const std::string& text) {

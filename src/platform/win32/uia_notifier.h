@@ -25,7 +25,8 @@ public:
     // The window procedure hands WM_GETOBJECT here first; true when the notifier answered
     // it, with the answer in `result`.
     bool answerGetObject(WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // Whether a UI Automation client (a screen reader) is listening at all.
+    // Whether a screen reader is running that hears the notifications: the system can
+    // raise them, the screen-reader flag is set, and UI Automation has a client.
     bool clientsListening() const;
     // Raises one notification with the text, the newest replacing any not yet read; an
     // empty text raises none. Throws PlatformError when the system cannot raise it, the

@@ -29,6 +29,8 @@ struct Automation {
     std::vector<HWND> hostsAsked;
     IRawElementProviderSimple* returned = nullptr;
     std::vector<IRawElementProviderSimple*> disconnected;
+    bool screenReader = true;
+    BOOL listening = TRUE;
 };
 
 std::wstring text(BSTR b) {
@@ -54,7 +56,8 @@ UiaCalls standIns(Automation& uia, bool canRaise = true) {
         uia.returned = provider;
         return LRESULT{42};
     };
-    calls.clientsAreListening = [] { return TRUE; };
+    calls.clientsAreListening = [&uia] { return uia.listening; };
+    calls.screenReaderRunning = [&uia] { return uia.screenReader; };
     calls.disconnectProvider = [&uia](IRawElementProviderSimple* provider) {
         uia.disconnected.push_back(provider);
         return S_OK;
@@ -113,6 +116,30 @@ TEST(UiaNotifier, ASystemThatCannotRaiseIsReportedOnceAndEachFailureKindOnce) {
     failing.answer = E_OUTOFMEMORY;
     EXPECT_THROW(notifier.notify("Construction"), PlatformError);
     EXPECT_EQ(failing.raised.size(), 3u);  // each was still tried
+}
+
+// Output 3 without JAWS goes to the notifications only when someone reads them out: else
+// the game falls back to its voice and says so.
+TEST(UiaNotifier, ReachesAScreenReaderOnlyWhenOneRunsAndNotificationsExist) {
+    const struct {
+        bool canRaise;
+        bool screenReader;
+        BOOL listening;
+        bool reached;
+    } cases[] = {
+        {true, true, TRUE, true},
+        {true, false, TRUE, false},  // UI Automation has clients, but no screen reader runs
+        {true, true, FALSE, false},
+        {false, true, TRUE, false},  // a Windows without notifications
+    };
+    for (const auto& c : cases) {
+        Automation uia;
+        uia.screenReader = c.screenReader;
+        uia.listening = c.listening;
+        UiaNotifier notifier(kWindow, standIns(uia, c.canRaise));
+        EXPECT_EQ(notifier.clientsListening(), c.reached)
+            << c.canRaise << c.screenReader << c.listening;
+    }
 }
 
 TEST(UiaNotifier, TheWindowsProviderIsNamedZelvoAndLetsGoWhenClosed) {
