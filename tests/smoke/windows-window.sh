@@ -1,0 +1,290 @@
+#!/usr/bin/env bash
+# Runs the real zelvo.exe under Wine and a virtual screen: its window, its keys and its title.
+#
+# Usage: windows-window.sh ZELVO_EXE ZELVO_HEADLESS_EXE WINE_RUN WINESERVER WINEPREFIX
+#                          SOUNDS_FOLDER EVIDENCE_FOLDER
+#
+# A copy of the program and its sounds goes to a temporary folder, with a player's folder
+# of its own (--dir) whose preferences choose output 1, the window title. xdotool finds the
+# window and presses the keys of a short game: the About text, the Setup menu, Begin game,
+# the Store menu's first items, Z, the Escape menu, quitting with Shift+Enter and Exit. After
+# each key the title must be, word for word, the last title zelvo-headless gives for the
+# same keys from the same seed and year (the game's --record names them). Pictures of the
+# window at the start and on a store screen must show large white letters on black; Exit
+# must say "Good bye." and end the program with status 0. HOME is the temporary folder's,
+# whose .asoundrc sends Wine's sound to a file, so no sound card is touched. The pictures
+# are kept in EVIDENCE_FOLDER/last; on a failure, the whole run is kept beside them.
+set -euo pipefail
+set +m
+
+SELF=$(readlink -f "${BASH_SOURCE[0]}")
+readonly SELF
+readonly WELCOME_TEXT="Welcome to Zelvo, version 1.1, by Tarvik.  Main menu."
+readonly GOODBYE_TEXT="Good bye."
+# The keys as xdotool names them, and as the headless runner does.
+readonly KEYS=(Down Down Return Escape Return Return Down Down z Escape Down Return shift+Return)
+readonly RUNNER_KEYS=(Down Down Enter Escape Enter Enter Down Down Z Escape Down Enter Shift+Enter)
+# After which key the store screen is pictured (the store's summary).
+readonly STORE_SCREEN_KEY=7
+
+die() {
+    printf 'windows-window: %s\n' "$*" >&2
+    exit 1
+}
+
+now_ms() { date +%s%3N; }
+
+# shellcheck source=private-session.sh
+. "$(dirname "$SELF")/private-session.sh"
+# shellcheck source=window-picture.sh
+. "$(dirname "$SELF")/window-picture.sh"
+
+wineserver=
+wineprefix=
+
+# Waits for the Wine folder's server to end, its programs with it.
+wait_wineserver() {
+    WINEPREFIX=$wineprefix timeout 60 "$wineserver" -w 2>/dev/null || true
+}
+
+# A Linux path as Wine's drive Z: names it.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# ---------------------------------------------------------------------------------------
+# Outside the virtual screen.
+
+outer_cleanup() {
+    if [ -n "${xvfb_pid:-}" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
+        kill -TERM "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    [ -n "${work:-}" ] && [ -d "$work" ] && rm -rf "$work"
+}
+
+outer() {
+    [ $# -eq 7 ] ||
+        die "usage: $0 ZELVO_EXE ZELVO_HEADLESS_EXE WINE_RUN WINESERVER WINEPREFIX SOUNDS EVIDENCE"
+    local zelvo=$1 headless=$2 wine_run=$3 sounds=$6 evidence=$7 tool
+    wineserver=$4
+    wineprefix=$5
+    command -v "$wineserver" >/dev/null || die "no wineserver at $wineserver (scripts/install-deps --windows)"
+    [ -f "$zelvo" ] || die "no program at $zelvo"
+    [ -f "$headless" ] || die "no headless runner at $headless"
+    [ -x "$wine_run" ] || die "no Wine launcher at $wine_run"
+    [ -d "$sounds" ] || die "no sounds folder at $sounds (make windows copies it)"
+    # Everything the checks need is there, or the test fails: nothing is skipped.
+    for tool in xvfb-run xdotool import timeout; do
+        command -v "$tool" >/dev/null || die "$tool is not installed (scripts/install-deps --windows)"
+    done
+    image_convert >/dev/null || die "ImageMagick's convert is not installed (scripts/install-deps --windows)"
+
+    work=$(mktemp -d "${TMPDIR:-/tmp}/zelvo-win-smoke.XXXXXX")
+    xvfb_pid=
+    trap outer_cleanup EXIT
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    mkdir -p "$work/program" "$work/player" "$work/home" "$work/runs"
+    cp "$zelvo" "$work/program/zelvo.exe"
+    cp "$headless" "$work/program/zelvo-headless.exe"
+    cp -r "$sounds" "$work/program/sounds"
+    # Output 1, the window title, at rate 2 (numbers with a blank each side, CR LF ends).
+    printf ' 1 \r\n 2 \r\n' >"$work/player/progress.ini"
+    cp "$work/player/progress.ini" "$work/progress.ini"
+    cat >"$work/home/.asoundrc" <<EOF
+pcm.!default { type file; slave.pcm "null"; file "$work/sound.raw"; format "raw" }
+EOF
+
+    # Wine's folder is made (or found) with the real HOME, whose folders it links to; only
+    # the game's runs get the private one, for their sound. Wine's desktop belongs to its
+    # server, which outlives a program by a few seconds: one started by a test without a
+    # screen would refuse the game its window, so it is waited out first.
+    "$wine_run" cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null || true
+    wait_wineserver
+    local status=0
+    HOME=$work/home timeout -k 5 200 xvfb-run -a -s "-screen 0 1024x768x24" \
+        "$SELF" --under-x "$work" "$(readlink -f "$wine_run")" "$wineserver" "$wineprefix" &
+    xvfb_pid=$!
+    wait "$xvfb_pid" || status=$?
+    xvfb_pid=
+
+    mkdir -p "$evidence" || die "cannot make $evidence"
+    rm -rf "$evidence/last"
+    mkdir -p "$evidence/last"
+    cp "$work"/*.png "$evidence/last/" 2>/dev/null || true
+    if [ "$status" -ne 0 ]; then
+        [ "$status" -eq 124 ] && echo "FAIL the checks did not finish within 200 s"
+        local keep
+        keep=$(mktemp -d "$evidence/$(date +%Y%m%d-%H%M%S).XXXX")
+        tar -C "$work" --exclude=./program --exclude=./home -cf - . 2>/dev/null |
+            tar -C "$keep" -xf - 2>/dev/null || true
+        echo "the run is kept in $keep"
+        echo "Windows window smoke test FAILED after ${SECONDS}s"
+        exit 1
+    fi
+    echo "pictures kept in $evidence/last"
+    echo "Windows window smoke test passed in ${SECONDS}s"
+}
+
+# ---------------------------------------------------------------------------------------
+# Under the virtual screen.
+
+failures=0
+work=
+wine_run=
+game_dir=
+game_pid=
+
+# What the smoke tests on Linux may leave unchecked, this one may not.
+skip() { fail "$*"; }
+
+game_alive() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
+
+# The server goes while the screen is still there, so that the next test's Wine starts
+# afresh on its own screen or none.
+inner_cleanup() {
+    if game_alive; then
+        kill -KILL "$game_pid" 2>/dev/null || true
+        wait "$game_pid" 2>/dev/null || true
+    fi
+    wait_wineserver
+}
+
+show_game_output() {
+    [ -s "$work/game.log" ] || return 0
+    echo "     the game's output:"
+    tail -n 15 "$work/game.log" | sed 's/^/     | /'
+}
+
+title_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
+
+# Waits up to LIMIT_MS for the window WIN to carry the title TEXT.
+await_title() {
+    local win=$1 text=$2 limit_ms=$3 start
+    start=$(now_ms)
+    while (($(now_ms) - start < limit_ms)); do
+        [ "$(title_of "$win")" = "$text" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# The last title zelvo-headless gives for the first N runner keys, from the seed and year
+# of the recording, in a folder of its own holding the same preferences.
+expected_title() {
+    local n=$1 seed=$2 year=$3 dir=$work/runs/$1
+    mkdir -p "$dir"
+    cp "$work/progress.ini" "$dir/"
+    printf '%s\n' "${RUNNER_KEYS[@]:0:n}" >"$dir/keys.txt"
+    (cd "$work/program" && "$wine_run" zelvo-headless.exe --dir "$(winpath "$dir")" \
+        --seed "$seed" --year "$year" "$(winpath "$dir/keys.txt")") >"$dir/output.txt" 2>&1 || true
+    grep -a '^title: ' "$dir/output.txt" | tail -n 1 | sed 's/^title: //' | tr -d '\r'
+}
+
+# Pictures the window WIN as NAME.png in the work folder and checks its letters.
+picture() {
+    local win=$1 name=$2 lines=$3
+    game_dir=$work
+    check_large_white "$win" "$lines" "$name"
+}
+
+inner() {
+    work=$1
+    wine_run=$2
+    wineserver=$3
+    wineprefix=$4
+    trap inner_cleanup EXIT
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+
+    local recording=$work/session.keys
+    (cd "$work/program" && exec "$wine_run" zelvo.exe --dir "$(winpath "$work/player")" \
+        --record "$(winpath "$recording")") >"$work/game.log" 2>&1 </dev/null &
+    game_pid=$!
+
+    # The window of the program's class (beside Wine's hidden ones) that shows the welcome.
+    local win="" start w
+    start=$(now_ms)
+    while [ -z "$win" ] && (($(now_ms) - start < 60000)) && game_alive; do
+        for w in $(xdotool search --onlyvisible --class '^zelvo\.exe$' 2>/dev/null || true); do
+            [ "$(title_of "$w")" = "$WELCOME_TEXT" ] && win=$w
+        done
+        sleep 0.1
+    done
+    if [ -z "$win" ]; then
+        fail "start: no window titled \"$WELCOME_TEXT\" within 60 s (title: \"$(title_of "${win:-0}")\")"
+        show_game_output
+        return 1
+    fi
+    ok "start: the window opened with the welcome in its title"
+    picture "$win" start 2
+
+    local first seed year
+    first=$(head -n 1 "$recording" 2>/dev/null | tr -d '\r' || true)
+    if [[ "$first" =~ ^"# Zelvo recording: --seed "([0-9]+)" --year "([0-9]+)$ ]]; then
+        seed=${BASH_REMATCH[1]}
+        year=${BASH_REMATCH[2]}
+    else
+        fail "recording: its first line names no seed and year: \"$first\""
+        return 1
+    fi
+
+    local i want got
+    for i in "${!KEYS[@]}"; do
+        want=$(expected_title $((i + 1)) "$seed" "$year")
+        if [ -z "$want" ]; then
+            fail "runner: zelvo-headless gave no title for the keys up to ${RUNNER_KEYS[i]} (see runs/$((i + 1)))"
+            return 1
+        fi
+        xdotool key --window "$win" "${KEYS[i]}" || fail "xdotool could not send ${KEYS[i]}"
+        if await_title "$win" "$want" 5000; then
+            ok "key $((i + 1)) ${RUNNER_KEYS[i]}: the title is \"$want\""
+        else
+            got=$(title_of "$win")
+            fail "key $((i + 1)) ${RUNNER_KEYS[i]}: the title is \"$got\", the runner's is \"$want\""
+            show_game_output
+            return 1
+        fi
+        [ $((i + 1)) -eq "$STORE_SCREEN_KEY" ] && picture "$win" store-screen 2
+    done
+
+    # Quitting leaves the Main menu on its last item, which Enter chooses.
+    if [ "$(title_of "$win")" != "Exit the game" ]; then
+        fail "quit: the Main menu is not on \"Exit the game\" but \"$(title_of "$win")\""
+        return 1
+    fi
+    xdotool key --window "$win" Return || true
+    if await_title "$win" "$GOODBYE_TEXT" 5000; then
+        ok "exit: the title said \"$GOODBYE_TEXT\""
+    else
+        fail "exit: the title never said \"$GOODBYE_TEXT\""
+    fi
+    local status=0 waited=0
+    while game_alive && ((waited++ < 200)); do sleep 0.05; done
+    if game_alive; then
+        fail "exit: the program was still running 10 s after Exit the game"
+        return 1
+    fi
+    wait "$game_pid" || status=$?
+    game_pid=
+    if [ "$status" -eq 0 ]; then
+        ok "exit: the program ended with status 0"
+    else
+        fail "exit: the program ended with status $status"
+        show_game_output
+    fi
+    if [ -f "$work/player/progress.ini" ] && [ ! -e "$work/program/progress.ini" ]; then
+        ok "files: the player's files stayed in the player's folder"
+    else
+        fail "files: progress.ini is not where --dir put the player's files"
+    fi
+    [ "$failures" -eq 0 ]
+}
+
+if [ "${1:-}" = "--under-x" ]; then
+    shift
+    inner "$@"
+else
+    outer "$@"
+fi
