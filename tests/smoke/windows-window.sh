@@ -6,10 +6,11 @@
 #
 # A copy of the program and its sounds goes to a temporary folder, with a player's folder
 # of its own (--dir) whose preferences choose output 1, the window title. xdotool finds the
-# window and presses the keys of a short game: the About text, the Setup menu, Begin game,
-# the Store menu's first items, Z, the Escape menu, quitting with Shift+Enter and Exit. After
-# each key the title must be, word for word, the last title zelvo-headless gives for the
-# same keys from the same seed and year (the game's --record names them). Pictures of the
+# window and presses the keys of a short game: the Load game box (typing, Backspace, F2,
+# Down, Escape), the About text, the Setup menu, Begin game, the Store menu's first items,
+# Z, the Escape menu, quitting with Shift+Enter and Exit. After each key the title must be,
+# word for word, what zelvo-headless gives for the same keys from the same seed and year
+# (the game's --record names them), or in the box what it echoes of the typing. Pictures of the
 # window at the start and on a store screen must show large white letters on black; Exit
 # must say "Good bye." and end the program with status 0. HOME is the temporary folder's,
 # whose .asoundrc sends Wine's sound to a file, so no sound card is touched. The pictures
@@ -21,11 +22,40 @@ SELF=$(readlink -f "${BASH_SOURCE[0]}")
 readonly SELF
 readonly WELCOME_TEXT="Welcome to Zelvo, version 1.1, by Tarvik.  Main menu."
 readonly GOODBYE_TEXT="Good bye."
-# The keys as xdotool names them, and as the headless runner does.
-readonly KEYS=(Down Down Return Escape Return Return Down Down z Escape Down Return shift+Return)
-readonly RUNNER_KEYS=(Down Down Enter Escape Enter Enter Down Down Z Escape Down Enter Shift+Enter)
-# After which key the store screen is pictured (the store's summary).
-readonly STORE_SCREEN_KEY=7
+# The steps, one a line: what xdotool sends (a key, or "type:" and text), what the headless
+# runner is given for it (its lines joined by ";"), and whose title the window must then
+# carry: the runner's last (empty), the runner's last before its box opened ("prompt") or
+# before the box answered ("choice"), or the text after "=" (the box's own echo of what was
+# typed, which the runner cannot type). The box is Load game's: a folder without saves
+# offers none, which Down says; Escape cancels it as an empty answer does.
+readonly STEPS=(
+    "Down|Down|"
+    "Down|Down|"
+    "Down|Down|"
+    "Return|browse Down;Enter|prompt"
+    "type:a||=a"
+    "type:b||=b"
+    "F2||=ab"
+    "BackSpace||=b"
+    "F2||=a"
+    "Down||choice"
+    "Escape||"
+    "Up|Up|"
+    "Return|Enter|"
+    "Escape|Escape|"
+    "Return|Enter|"
+    "Return|Enter|"
+    "Down|Down|"
+    "Down|Down|"
+    "z|Z|"
+    "Escape|Escape|"
+    "Down|Down|"
+    "Return|Enter|"
+    "shift+Return|Shift+Enter|"
+)
+# After which steps the box and the store screen (the store's summary) are pictured.
+readonly BOX_STEP=7
+readonly STORE_SCREEN_STEP=17
 
 die() {
     printf 'windows-window: %s\n' "$*" >&2
@@ -169,16 +199,25 @@ await_title() {
     return 1
 }
 
-# The last title zelvo-headless gives for the first N runner keys, from the seed and year
-# of the recording, in a folder of its own holding the same preferences.
+# The title zelvo-headless gives after the runner lines of the first N steps (MODE as in
+# STEPS), from the seed and year of the recording, in a folder of its own holding the same
+# preferences.
 expected_title() {
-    local n=$1 seed=$2 year=$3 dir=$work/runs/$1
+    local n=$1 mode=$2 seed=$3 year=$4 dir=$work/runs/$1 i lines
     mkdir -p "$dir"
     cp "$work/progress.ini" "$dir/"
-    printf '%s\n' "${RUNNER_KEYS[@]:0:n}" >"$dir/keys.txt"
+    : >"$dir/keys.txt"
+    for ((i = 0; i < n; i++)); do
+        IFS='|' read -r _ lines _ <<<"${STEPS[i]}"
+        [ -n "$lines" ] && tr ';' '\n' <<<"$lines" >>"$dir/keys.txt"
+    done
     (cd "$work/program" && "$wine_run" zelvo-headless.exe --dir "$(winpath "$dir")" \
         --seed "$seed" --year "$year" "$(winpath "$dir/keys.txt")") >"$dir/output.txt" 2>&1 || true
-    grep -a '^title: ' "$dir/output.txt" | tail -n 1 | sed 's/^title: //' | tr -d '\r'
+    tr -d '\r' <"$dir/output.txt" | awk -v mode="$mode" '
+        /^title: / { last = substr($0, 8) }
+        /^prompt: / && mode == "prompt" { before = last }
+        /^answer: / && mode == "choice" { before = last }
+        END { print (mode == "" ? last : before) }'
 }
 
 # Pictures the window WIN as NAME.png in the work folder and checks its letters.
@@ -230,23 +269,33 @@ inner() {
         return 1
     fi
 
-    local i want got
-    for i in "${!KEYS[@]}"; do
-        want=$(expected_title $((i + 1)) "$seed" "$year")
+    local i send lines mode want got
+    for i in "${!STEPS[@]}"; do
+        IFS='|' read -r send lines mode <<<"${STEPS[i]}"
+        if [[ "$mode" == =* ]]; then
+            want=${mode#=}
+        else
+            want=$(expected_title $((i + 1)) "$mode" "$seed" "$year")
+        fi
         if [ -z "$want" ]; then
-            fail "runner: zelvo-headless gave no title for the keys up to ${RUNNER_KEYS[i]} (see runs/$((i + 1)))"
+            fail "runner: zelvo-headless gave no title for step $((i + 1)) (see runs/$((i + 1)))"
             return 1
         fi
-        xdotool key --window "$win" "${KEYS[i]}" || fail "xdotool could not send ${KEYS[i]}"
+        if [[ "$send" == type:* ]]; then
+            xdotool type --window "$win" "${send#type:}" || fail "xdotool could not type ${send#type:}"
+        else
+            xdotool key --window "$win" "$send" || fail "xdotool could not send $send"
+        fi
         if await_title "$win" "$want" 5000; then
-            ok "key $((i + 1)) ${RUNNER_KEYS[i]}: the title is \"$want\""
+            ok "step $((i + 1)) $send: the title is \"$want\""
         else
             got=$(title_of "$win")
-            fail "key $((i + 1)) ${RUNNER_KEYS[i]}: the title is \"$got\", the runner's is \"$want\""
+            fail "step $((i + 1)) $send: the title is \"$got\", not \"$want\""
             show_game_output
             return 1
         fi
-        [ $((i + 1)) -eq "$STORE_SCREEN_KEY" ] && picture "$win" store-screen 2
+        [ $((i + 1)) -eq "$BOX_STEP" ] && picture "$win" text-entry-box 2
+        [ $((i + 1)) -eq "$STORE_SCREEN_STEP" ] && picture "$win" store-screen 2
     done
 
     # Quitting leaves the Main menu on its last item, which Enter chooses.
