@@ -1,6 +1,6 @@
 // The game program on Windows: a Win32 window, SAPI, JAWS, UI Automation and DirectSound.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <memory>
 #include <string>

@@ -40,9 +40,8 @@ GameWindow::GameWindow(const std::string& title) {
     // A second window in the same program finds the class already there.
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw PlatformError("the window could not be opened: " + systemReason(GetLastError()));
-    hwnd_ = CreateWindowExW(0, kClassName, widen(title).c_str(), WS_OVERLAPPEDWINDOW,
-                            CW_USEDEFAULT, CW_USEDEFAULT, kWidth, kHeight, nullptr, nullptr,
-                            instance, this);
+    hwnd_ = CreateWindowExW(0, kClassName, widen(title).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                            CW_USEDEFAULT, kWidth, kHeight, nullptr, nullptr, instance, this);
     if (!hwnd_)
         throw PlatformError("the window could not be opened: " + systemReason(GetLastError()));
     HDC dc = GetDC(hwnd_);

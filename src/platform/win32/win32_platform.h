@@ -27,6 +27,9 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
+    // The window, for the tests that send it messages as the system would.
+    HWND window() const { return window_ ? window_->handle() : nullptr; }
+
     void setEvents(PlatformEvents* events) override { events_ = events; }
 
     int windowWidth() override;

@@ -30,9 +30,15 @@ TEST(EntryField, TypedCharactersAreKeptAndToldOneByOne) {
 TEST(EntryField, SurrogatePairsAreJoinedAndStrayHalvesDropped) {
     EntryField field(kNone);
     // U+1F600 as its pair, then a low half alone, then a high half cut off by a letter.
-    EXPECT_EQ(typeAll(field, L"\xD83D\xDE00" L"\xDE00" L"\xD83D" L"e\u00E9"),
+    EXPECT_EQ(typeAll(field,
+                      L"\xD83D\xDE00"
+                      L"\xDE00"
+                      L"\xD83D"
+                      L"e\u00E9"),
               "\xF0\x9F\x98\x80|e|\xC3\xA9|");
-    EXPECT_EQ(field.text(), "\xF0\x9F\x98\x80" "e\xC3\xA9");
+    EXPECT_EQ(field.text(),
+              "\xF0\x9F\x98\x80"
+              "e\xC3\xA9");
 }
 
 TEST(EntryField, ControlCharactersAreDropped) {

@@ -7,9 +7,9 @@ namespace {
 
 using Kind = KeyMessage::Kind;
 
-constexpr LPARAM kFirst = 1;                            // repeat count 1, not down before
-constexpr LPARAM kRepeat = 1 | (LPARAM{1} << 30);       // auto-repeat of a held key
-constexpr LPARAM kAltHeld = 1 | (LPARAM{1} << 29);      // WM_SYSKEYDOWN's context bit
+constexpr LPARAM kFirst = 1;                        // repeat count 1, not down before
+constexpr LPARAM kRepeat = 1 | (LPARAM{1} << 30);   // auto-repeat of a held key
+constexpr LPARAM kAltHeld = 1 | (LPARAM{1} << 29);  // WM_SYSKEYDOWN's context bit
 
 struct Case {
     const char* what;
