@@ -1,6 +1,8 @@
 // The game program on Windows: a Win32 window, SAPI, JAWS, UI Automation and DirectSound.
-#include <shellapi.h>
 #include <windows.h>
+
+// Needs <windows.h> before it.
+#include <shellapi.h>
 
 #include <memory>
 #include <string>
