@@ -70,7 +70,7 @@ TEST_F(Win32PlatformTest, KeysReachTheGameInOrderNestedInsideAHandler) {
         }
     };
     post(WM_KEYDOWN, VK_DOWN);
-    post(WM_SYSKEYDOWN, VK_F10);  // F10 is a key of the game, never the system menu
+    post(WM_SYSKEYDOWN, VK_F10);                // F10 is a key of the game, never the system menu
     post(WM_KEYDOWN, VK_SHIFT, 1 | (1 << 30));  // a held Shift's repeat
     post(WM_KEYUP, VK_DOWN);
     post(WM_CHAR, 'a');
@@ -157,8 +157,7 @@ TEST_F(Win32PlatformTest, TheTextEntryBoxEditsEchoesAndGivesTheGameItsWindowBack
     EXPECT_EQ(platform.inputBox("Enter a name.", "Set your name", echo, InputChoices{}),
               "a\xF0\x9F\x98\x80");
     platform.stopDayTimer();
-    const std::vector<std::string> want = {"a", "\xF0\x9F\x98\x80", "b", "b",
-                                           "a\xF0\x9F\x98\x80"};
+    const std::vector<std::string> want = {"a", "\xF0\x9F\x98\x80", "b", "b", "a\xF0\x9F\x98\x80"};
     EXPECT_EQ(told, want);
     EXPECT_EQ(events.seen, std::vector<std::string>{});  // no key, no day reached the game
 
