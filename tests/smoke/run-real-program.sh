@@ -520,17 +520,6 @@ run_days() {
     fail "days: an accident paused the game within three days in each of 3 games"
 }
 
-# Waits up to LIMIT_MS for the window WIN to carry the title TEXT.
-await_title() {
-    local win=$1 text=$2 limit_ms=$3 start
-    start=$(now_ms)
-    while (($(now_ms) - start < limit_ms)); do
-        [ "$(xdotool getwindowname "$win" 2>/dev/null || true)" = "$text" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
 # Sends KEY to the window WIN, and gives the game a moment to take it.
 press() {
     xdotool key --window "$1" "$2" || fail "xdotool could not send $2"

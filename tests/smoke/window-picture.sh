@@ -1,6 +1,6 @@
-# Sourced by the smoke tests that look at the real game's window: is its last message
-# drawn in large white letters on black? Needs ok, fail and skip (private-session.sh)
-# and game_dir, the folder the pictures are kept in.
+# Sourced by the smoke tests that look at the real game's window: its title, and is its
+# last message drawn in large white letters on black? Needs now_ms, ok, fail and skip
+# (private-session.sh) and game_dir, the folder the pictures are kept in.
 
 # The window's letters: 28 points at 96 dpi make lines of ink 25 to 40 pixels high, where
 # a small bitmap font makes lines of 10 to 15.
@@ -59,4 +59,17 @@ check_large_white() {
     else
         ok "$what: drawn in $large lines of large white letters (ink ${bands% }px high)"
     fi
+}
+
+title_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
+
+# Waits up to LIMIT_MS for the window WIN to carry the title TEXT.
+await_title() {
+    local win=$1 text=$2 limit_ms=$3 start
+    start=$(now_ms)
+    while (($(now_ms) - start < limit_ms)); do
+        [ "$(title_of "$win")" = "$text" ] && return 0
+        sleep 0.05
+    done
+    return 1
 }

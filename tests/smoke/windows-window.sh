@@ -14,7 +14,9 @@
 # window at the start and on a store screen must show large white letters on black; Exit
 # must say "Good bye." and end the program with status 0. HOME is the temporary folder's,
 # whose .asoundrc sends Wine's sound to a file, so no sound card is touched. The pictures
-# are kept in EVIDENCE_FOLDER/last; on a failure, the whole run is kept beside them.
+# are kept in EVIDENCE_FOLDER/last; on a failure, the whole run is kept beside them. A
+# second run names a player's folder that cannot be made, which the system's message box
+# must tell, the window too in large letters, before the program ends with status 1.
 set -euo pipefail
 set +m
 
@@ -186,19 +188,6 @@ show_game_output() {
     tail -n 15 "$work/game.log" | sed 's/^/     | /'
 }
 
-title_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
-
-# Waits up to LIMIT_MS for the window WIN to carry the title TEXT.
-await_title() {
-    local win=$1 text=$2 limit_ms=$3 start
-    start=$(now_ms)
-    while (($(now_ms) - start < limit_ms)); do
-        [ "$(title_of "$win")" = "$text" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
 # The title zelvo-headless gives after the runner lines of the first N steps (MODE as in
 # STEPS), from the seed and year of the recording, in a folder of its own holding the same
 # preferences.
@@ -236,7 +225,14 @@ inner() {
     trap 'exit 129' HUP
     trap 'exit 130' INT
     trap 'exit 143' TERM
+    run_game || true
+    run_unusable_folder || true
+    [ "$failures" -eq 0 ]
+}
 
+# The game played from the start to Exit.
+run_game() {
+    echo "-- a game, on output 1"
     local recording=$work/session.keys
     (cd "$work/program" && exec "$wine_run" zelvo.exe --dir "$(winpath "$work/player")" \
         --record "$(winpath "$recording")") >"$work/game.log" 2>&1 </dev/null &
@@ -328,7 +324,52 @@ inner() {
     else
         fail "files: progress.ini is not where --dir put the player's files"
     fi
-    [ "$failures" -eq 0 ]
+}
+
+# A player's folder that cannot be made: the system's message box says why, the window
+# shows it large behind the box and carries it in its title, and Enter ends the program
+# with status 1.
+run_unusable_folder() {
+    echo "-- a player's folder that cannot be made"
+    : >"$work/in-the-way"
+    (cd "$work/program" && exec "$wine_run" zelvo.exe --dir "$(winpath "$work/in-the-way")") \
+        >"$work/no-folder.log" 2>&1 </dev/null &
+    game_pid=$!
+    # The message goes to standard error before the box opens, word for word.
+    local message="" win="" box="" start w
+    start=$(now_ms)
+    while [ -z "$box" ] && (($(now_ms) - start < 60000)) && game_alive; do
+        message=$(grep -a '^Zelvo cannot start: ' "$work/no-folder.log" | head -n 1 | tr -d '\r' || true)
+        for w in $(xdotool search --onlyvisible --class '^zelvo\.exe$' 2>/dev/null || true); do
+            if [ -n "$message" ] && [ "$(title_of "$w")" = "$message" ]; then
+                win=$w
+            elif [ "$(title_of "$w")" = Zelvo ]; then
+                box=$w
+            fi
+        done
+        sleep 0.1
+    done
+    if [ -z "$message" ] || [ -z "$win" ] || [ -z "$box" ]; then
+        fail "message: no window titled with the message (\"${message:-none written}\") and no box titled Zelvo within 60 s"
+        sed 's/^/     | /' "$work/no-folder.log" | grep -v XGetInputFocus | tail -n 5
+        return 1
+    fi
+    ok "message: the window's title is the message, and the system's box shows it: $message"
+    picture "$win" message 3
+    xdotool key --window "$box" Return 2>/dev/null || true
+    local status=0 waited=0
+    while game_alive && ((waited++ < 200)); do sleep 0.05; done
+    if game_alive; then
+        fail "message: the program was still running 10 s after Enter closed the box"
+        return 1
+    fi
+    wait "$game_pid" || status=$?
+    game_pid=
+    if [ "$status" -eq 1 ]; then
+        ok "message: Enter closed the box and the program ended with status 1"
+    else
+        fail "message: the program ended with status $status after the box, not 1"
+    fi
 }
 
 if [ "${1:-}" = "--under-x" ]; then

@@ -54,6 +54,8 @@ void WindowPainter::paint(HDC dc, const RECT& client, const WindowPicture& pictu
     SetTextColor(dc, kWhite);
     if (picture.entry) {
         paintEntry(dc, client, picture);
+    } else if (!picture.message.empty()) {
+        paintWrapped(dc, client, picture.message);
     } else {
         int y = kTop;
         for (const std::string& line : picture.lines) {
@@ -87,6 +89,15 @@ void WindowPainter::paintEntry(HDC dc, const RECT& client, const WindowPicture& 
     IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
     drawText(dc, inside.left + 4, inside.top + 2, shown);
     RestoreDC(dc, saved);
+}
+
+void WindowPainter::paintWrapped(HDC dc, const RECT& client, const std::string& text) {
+    const int width = std::max(static_cast<int>(client.right - client.left) - 2 * kLeft, 1);
+    int y = kTop;
+    for (const std::wstring& line : wrap(dc, widen(text), width)) {
+        drawText(dc, kLeft, y, line);
+        y += kLineHeight;
+    }
 }
 
 int WindowPainter::textWidth(HDC dc, const std::wstring& text) {

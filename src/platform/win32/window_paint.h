@@ -15,6 +15,9 @@ struct WindowPicture {
     std::string title;
     std::string prompt;
     std::string field;
+    // A message box is open: its text is drawn large behind it, wrapped to the window, for
+    // a player who reads the window rather than the system's small letters.
+    std::string message;
 };
 
 // Large white "Arial" letters on black. The font is made for the window's screen.
@@ -31,6 +34,7 @@ public:
 
 private:
     void paintEntry(HDC dc, const RECT& client, const WindowPicture& picture);
+    void paintWrapped(HDC dc, const RECT& client, const std::string& text);
     int textWidth(HDC dc, const std::wstring& text);
     std::vector<std::wstring> wrap(HDC dc, const std::wstring& text, int width);
 
