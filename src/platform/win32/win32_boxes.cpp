@@ -100,9 +100,9 @@ std::string Win32Platform::inputBox(const std::string& prompt, const std::string
 
 // The system's box, which every screen reader reads by itself; its text is also told on
 // the voice, the title and a notification for a player who follows those, drawn large in
-// the window behind it, and written on standard error. The window is its owner, so the game's
-// window takes no keys while it is open, and day-timer firings go unheard (the window procedure
-// never runs a day).
+// the window behind it, and written on standard error. The window is its owner, so the
+// game's window takes no keys while it is open, and day-timer firings go unheard (the
+// window procedure never runs a day).
 void Win32Platform::messageBox(const std::string& text) {
     std::fprintf(stderr, "%s\n", asUtf8(text).c_str());
     if (ended_ || !window_) return;
