@@ -22,8 +22,9 @@ Win32Platform::Win32Platform(const std::string& title) : title_(title) {
     const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (FAILED(hr)) {
         ended_ = true;
-        throw PlatformError("COM could not be started (error " +
-                            std::to_string(static_cast<unsigned long>(hr)) + ")");
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
+        throw PlatformError(std::string("COM could not be started (error ") + code + ")");
     }
     comStarted_ = true;
     try {
