@@ -79,6 +79,16 @@ void GameWindow::repaint() {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+bool GameWindow::takeCloseRequest() {
+    const bool asked = closeRequested_;
+    closeRequested_ = false;
+    return asked;
+}
+
+void GameWindow::renewCloseRequest() {
+    if (closeRequested_ && hwnd_) PostMessageW(hwnd_, kCloseMessage, 0, 0);
+}
+
 void GameWindow::takeFocus() {
     if (!hwnd_) return;
     SetForegroundWindow(hwnd_);
@@ -108,6 +118,7 @@ LRESULT GameWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         repaint();
         return 0;
     case WM_CLOSE:
+        closeRequested_ = true;
         PostMessageW(hwnd_, kCloseMessage, 0, 0);
         return 0;
     case WM_SYSCOMMAND:

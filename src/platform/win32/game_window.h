@@ -16,7 +16,8 @@ namespace zelvo {
 // loop (a message box, a drag of the frame) never runs a day behind the player's back.
 class GameWindow {
 public:
-    // Posted when the player closes the window; the platform's loop tells the game.
+    // Posted when the player closes the window, to wake the platform's loop, which then
+    // takes the request (takeCloseRequest) and tells the game.
     static constexpr UINT kCloseMessage = WM_APP + 1;
 
     // Opens and shows the window; throws PlatformError with the system's reason.
@@ -32,6 +33,11 @@ public:
     // Changes what the window shows and has it painted again.
     WindowPicture& picture() { return picture_; }
     void repaint();
+    // Whether the player asked to close the window since the last call. A system's modal
+    // loop (a message box) may swallow the wake-up message; the request itself stays.
+    bool takeCloseRequest();
+    // Posts the wake-up again for a request still waiting, after a system's modal loop.
+    void renewCloseRequest();
     // Takes the keyboard back after a box of the system's own closed.
     void takeFocus();
     // WM_GETOBJECT goes here first (a screen reader asking for the window's provider).
@@ -46,6 +52,7 @@ private:
     void paint();
 
     HWND hwnd_ = nullptr;
+    bool closeRequested_ = false;
     WindowPicture picture_;
     WindowPainter painter_;
     std::function<bool(WPARAM, LPARAM, LRESULT&)> getObject_;

@@ -76,7 +76,7 @@ std::string Win32Platform::inputBox(const std::string& prompt, const std::string
             TranslateMessage(&msg);
             if (keyMessage(msg.message, msg.wParam, msg.lParam, currentModifierBits()).kind ==
                 KeyMessage::Kind::Close) {
-                PostMessageW(hwnd, GameWindow::kCloseMessage, 0, 0);
+                PostMessageW(hwnd, WM_CLOSE, 0, 0);  // the game's loop takes it from there
                 return {};
             }
             break;
@@ -89,7 +89,7 @@ std::string Win32Platform::inputBox(const std::string& prompt, const std::string
         case WM_TIMER:
             break;
         case GameWindow::kCloseMessage:
-            PostMessageW(hwnd, GameWindow::kCloseMessage, 0, 0);
+            window.renewCloseRequest();  // for the game's loop
             return {};
         default:
             DispatchMessageW(&msg);
@@ -114,6 +114,7 @@ void Win32Platform::messageBox(const std::string& text) {
     MessageBoxW(window_->handle(), widen(text).c_str(), L"Zelvo",
                 MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
     window_->picture().message.clear();
+    window_->renewCloseRequest();  // a close asked while the box was open is not lost
     setTitle(before);
     window_->takeFocus();
     window_->repaint();

@@ -115,7 +115,7 @@ void Win32Platform::handle(const MSG& msg) {
             if (msg.wParam == kDayTimerId && dayTimer_ && events_) events_->onDayTimer();
             return;
         case GameWindow::kCloseMessage:
-            if (events_) events_->onClose();
+            if (window_->takeCloseRequest() && events_) events_->onClose();
             return;
         default:
             break;
