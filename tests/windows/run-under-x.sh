@@ -12,7 +12,8 @@ set -euo pipefail
 [ $# -ge 4 ] || { echo "usage: $0 WINE_RUN WINESERVER WINEPREFIX PROGRAM.exe [ARGUMENTS...]" >&2; exit 2; }
 wine_run=$1
 wineserver=$2
-export WINEPREFIX=$3
+WINEPREFIX=$(realpath -m "$3")
+export WINEPREFIX
 shift 3
 for tool in xvfb-run xauth "$wineserver"; do
     command -v "$tool" >/dev/null ||
