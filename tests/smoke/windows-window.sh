@@ -188,6 +188,24 @@ inner_cleanup() {
     wait_wineserver
 }
 
+# check_end STATUS WHAT: the program must end within 10 s of WHAT, with STATUS.
+check_end() {
+    local want=$1 what=$2 status=0 waited=0
+    while game_alive && ((waited++ < 200)); do sleep 0.05; done
+    if game_alive; then
+        fail "$what: the program was still running 10 s later"
+        return 1
+    fi
+    wait "$game_pid" || status=$?
+    game_pid=
+    if [ "$status" -eq "$want" ]; then
+        ok "$what: the program ended with status $status"
+    else
+        fail "$what: the program ended with status $status, not $want"
+        show_game_output
+    fi
+}
+
 show_game_output() {
     [ -s "$work/game.log" ] || return 0
     echo "     the game's output:"
@@ -342,20 +360,7 @@ run_game() {
     else
         fail "exit: the title never said \"$GOODBYE_TEXT\""
     fi
-    local status=0 waited=0
-    while game_alive && ((waited++ < 200)); do sleep 0.05; done
-    if game_alive; then
-        fail "exit: the program was still running 10 s after Exit the game"
-        return 1
-    fi
-    wait "$game_pid" || status=$?
-    game_pid=
-    if [ "$status" -eq 0 ]; then
-        ok "exit: the program ended with status 0"
-    else
-        fail "exit: the program ended with status $status"
-        show_game_output
-    fi
+    check_end 0 "exit: Exit the game"
     if [ -f "$work/player/progress.ini" ] && [ ! -e "$work/program/progress.ini" ]; then
         ok "files: the player's files stayed in the player's folder"
     else
@@ -394,19 +399,7 @@ run_unusable_folder() {
     ok "message: the window's title is the message, and the system's box shows it: $message"
     picture "$win" message 3
     xdotool key --window "$box" Return 2>/dev/null || true
-    local status=0 waited=0
-    while game_alive && ((waited++ < 200)); do sleep 0.05; done
-    if game_alive; then
-        fail "message: the program was still running 10 s after Enter closed the box"
-        return 1
-    fi
-    wait "$game_pid" || status=$?
-    game_pid=
-    if [ "$status" -eq 1 ]; then
-        ok "message: Enter closed the box and the program ended with status 1"
-    else
-        fail "message: the program ended with status $status after the box, not 1"
-    fi
+    check_end 1 "message: Enter on the box"
 }
 
 if [ "${1:-}" = "--under-x" ]; then
