@@ -24,5 +24,5 @@ target_link_libraries(zelvo_desktop_platform
   PRIVATE PkgConfig::SPEECHD PkgConfig::ESPEAK_NG PkgConfig::SYSTEMD ${BRLAPI_LIBRARY}
     Threads::Threads)
 
-add_executable(zelvo src/app/zelvo.cpp)
+add_executable(zelvo src/app/zelvo.cpp src/app/gamemain.cpp)
 target_link_libraries(zelvo PRIVATE zelvo_recording zelvo_folders zelvo_desktop_platform)

@@ -4,6 +4,7 @@
 #include <SDL2/SDL.h>
 
 #include "platform/choices.h"
+#include "platform/entry_words.h"
 #include "platform/sdl/modal.h"
 #include "platform/sdl/voice_output.h"
 #include "platform/sdl/window_text.h"
@@ -11,9 +12,6 @@
 
 namespace zelvo {
 namespace {
-
-// Longer than any name or amount the game asks for; a held key cannot grow it forever.
-constexpr size_t kMaxBytes = 1000;
 
 // SDL delivers typed characters only while text input is on; it stays off the rest of
 // the time so that menu keys never turn into text.
@@ -29,13 +27,6 @@ public:
     TextInputOn& operator=(const TextInputOn&) = delete;
 };
 
-// A lone blank or nothing at all says nothing when spoken; name them.
-std::string spoken(const std::string& text) {
-    if (text.empty()) return "blank";
-    if (text == " ") return "space";
-    return text;
-}
-
 }  // namespace
 
 std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
@@ -46,7 +37,7 @@ std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
     std::string field;
     ChoiceCursor cursor(choices);
     auto say = [&echo](const std::string& words) {
-        if (echo) echo(spoken(words));
+        if (echo) echo(entryWords(words));
     };
     text.showEntry(title, prompt, field);
     for (;;) {
@@ -58,7 +49,7 @@ std::string runInputBox(WindowText& text, VoiceOutput& voice, DayTimer& timer,
             return {};
         case SDL_TEXTINPUT: {
             const std::string typed = asUtf8(e.text.text);
-            if (field.size() + typed.size() > kMaxBytes) break;
+            if (field.size() + typed.size() > kEntryMaxBytes) break;
             field += typed;
             say(typed);
             text.showEntry(title, prompt, field);

@@ -1,0 +1,24 @@
+// What every desktop program of the game does around its platform: the arguments, the
+// player's folder, the recorder, the start-up and the event loop.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace zelvo {
+
+// Opens the desktop's platform; throws (PlatformError) when it cannot.
+using PlatformOpener = std::function<std::unique_ptr<Platform>()>;
+
+// Runs the game: `arguments` are the program's own, UTF-8, without the program's name
+// (--dir FOLDER, --record FILE); `programFolder` is where the executable is, which holds
+// the sounds of a portable game. Returns the program's exit status: 0 when the game ended,
+// 1 when it could not start or failed, 2 for arguments it does not know.
+int runGameProgram(const std::vector<std::string>& arguments, const std::string& programFolder,
+                   const PlatformOpener& openPlatform);
+
+}  // namespace zelvo
