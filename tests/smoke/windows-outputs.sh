@@ -43,30 +43,23 @@ here=$(dirname "$SELF")
 . "$here/window-picture.sh"
 # shellcheck source=wine-sound.sh
 . "$here/wine-sound.sh"
+# shellcheck source=wine-game.sh
+. "$here/wine-game.sh"
 
 wine=
-# A Linux path as Wine's drive Z: names it.
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-wait_wineserver() { timeout 60 "$(dirname "$wine")/wineserver" -w 2>/dev/null || true; }
+wineserver=
+wineprefix=
 
 # ---------------------------------------------------------------------------------------
 # Outside the virtual screen.
-
-outer_cleanup() {
-    if [ -n "${xvfb_pid:-}" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill -TERM "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    [ -n "${work:-}" ] && [ -d "$work" ] && rm -rf "$work"
-}
 
 outer() {
     [ $# -eq 6 ] || die "usage: $0 ZELVO_EXE SOUNDS FAKE_JAWS_DLL WINE64 WINEPREFIX EVIDENCE"
     local zelvo=$1 sounds=$2 jaws=$3 evidence=$6 tool
     wine=$4
-    export WINEPREFIX
-    WINEPREFIX=$(realpath -m "$5")
-    export WINEDEBUG=-all LC_ALL=C.UTF-8 ZELVO_WINE64=$wine
+    wineserver=$(dirname "$wine")/wineserver
+    wineprefix=$(realpath -m "$5")
+    export WINEPREFIX=$wineprefix WINEDEBUG=-all LC_ALL=C.UTF-8 ZELVO_WINE64=$wine
     [ -x "$wine" ] || die "no wine64 at $wine (scripts/install-deps --windows)"
     [ -f "$zelvo" ] || die "no program at $zelvo"
     [ -f "$jaws" ] || die "no JAWS stand-in at $jaws"
@@ -86,32 +79,18 @@ outer() {
     cp -r "$sounds" "$work/program/sounds"
     # The stand-in is registered before the screen exists; the Wine server that did it is
     # waited out, so that the game's own starts on the virtual screen.
-    "$here/windows-fake-jaws.sh" register "$WINEPREFIX" "$jaws" >/dev/null
+    "$here/windows-fake-jaws.sh" register "$wineprefix" "$jaws" >/dev/null
     wait_wineserver
 
     local status=0
     timeout -k 5 200 xvfb-run -a -s "-screen 0 1024x768x24" \
-        "$SELF" --under-x "$work" "$wine" "$jaws" &
+        "$SELF" --under-x "$work" "$wine" "$jaws" "$wineprefix" &
     xvfb_pid=$!
     wait "$xvfb_pid" || status=$?
     xvfb_pid=
-    "$here/windows-fake-jaws.sh" unregister "$WINEPREFIX" "$jaws" >/dev/null || true
+    "$here/windows-fake-jaws.sh" unregister "$wineprefix" "$jaws" >/dev/null || true
 
-    mkdir -p "$evidence" || die "cannot make $evidence"
-    rm -rf "$evidence/last"
-    mkdir -p "$evidence/last"
-    cp "$work"/*.png "$evidence/last/" 2>/dev/null || true
-    if [ "$status" -ne 0 ]; then
-        [ "$status" -eq 124 ] && echo "FAIL the checks did not finish within 200 s"
-        local keep
-        keep=$(mktemp -d "$evidence/$(date +%Y%m%d-%H%M%S).XXXX")
-        tar -C "$work" --exclude=./program -cf - . 2>/dev/null | tar -C "$keep" -xf - 2>/dev/null || true
-        echo "the run is kept in $keep"
-        echo "Windows outputs smoke test FAILED after ${SECONDS}s"
-        exit 1
-    fi
-    echo "pictures kept in $evidence/last"
-    echo "Windows outputs smoke test passed in ${SECONDS}s"
+    keep_evidence "$evidence" "$status" "Windows outputs" program
 }
 
 # ---------------------------------------------------------------------------------------
@@ -124,16 +103,6 @@ game_dir=
 run=
 
 skip() { fail "$*"; }
-game_alive() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
-
-inner_cleanup() {
-    if game_alive; then
-        kill -KILL "$game_pid" 2>/dev/null || true
-        wait "$game_pid" 2>/dev/null || true
-    fi
-    wait_wineserver
-}
-
 # What the game has told the player so far in this run, from its recording: by the voice
 # ("say"), the title or the screen reader, whichever output was chosen at the time; with
 # HOW, only what went that way.
@@ -185,20 +154,14 @@ press() {
 
 # Enter on "Exit the game": "Good bye.", then the program ends with status 0.
 exit_game() {
-    local win=$1 what=$2 status=0 waited=0
+    local win=$1 what=$2
     [ "$(last_said)" = "Exit the game" ] || { fail "$what: not on Exit the game but \"$(last_said)\""; return 1; }
     xdotool key --window "$win" Return || true
-    while game_alive && ((waited++ < 200)); do sleep 0.05; done
-    if game_alive; then
-        fail "$what: the program was still running 10 s after Exit the game"
-        return 1
-    fi
-    wait "$game_pid" || status=$?
-    game_pid=
-    if [ "$status" -eq 0 ] && [ "$(last_said)" = "Good bye." ]; then
-        ok "$what: Exit said \"Good bye.\" and the program ended with status 0"
+    check_end 0 "$what: Exit the game" "$run/game.log" || return 1
+    if [ "$(last_said)" = "Good bye." ]; then
+        ok "$what: Exit said \"Good bye.\""
     else
-        fail "$what: after Exit the game said \"$(last_said)\" and ended with status $status"
+        fail "$what: Exit said \"$(last_said)\", not \"Good bye.\""
     fi
 }
 
@@ -233,7 +196,7 @@ run_jaws() {
 run_voice() {
     echo "-- output 0, Wine's voice, then Tab"
     # No JAWS for this run or the next.
-    "$here/windows-fake-jaws.sh" unregister "$WINEPREFIX" "$jaws_dll" >/dev/null || true
+    "$here/windows-fake-jaws.sh" unregister "$wineprefix" "$jaws_dll" >/dev/null || true
     local dir=$work/voice win log
     mkdir -p "$dir/player"
     printf ' 0 \r\n 2 \r\n' >"$dir/player/progress.ini"
@@ -287,61 +250,41 @@ run_no_sound() {
     # The last run: ALSA is left with no device from here on.
     wine_no_sound "$dir/alsa"
     start_game "$dir"
-    local win="" box="" start w
-    start=$(now_ms)
-    while [ -z "$box" ] && (($(now_ms) - start < 60000)) && game_alive; do
-        for w in $(xdotool search --onlyvisible --class '^zelvo\.exe$' 2>/dev/null || true); do
-            case "$(title_of "$w")" in
-            "$NO_SOUND_TEXT") win=$w ;;
-            Zelvo) box=$w ;;
-            esac
-        done
-        sleep 0.1
-    done
-    if [ -z "$win" ] || [ -z "$box" ]; then
-        fail "no sound: no window titled with the message and no box titled Zelvo within 60 s"
-        return 1
+    find_message_box "$dir/game.log" "Zelvo could not open a sound device: " || return 1
+    if [ "$message" = "$NO_SOUND_TEXT" ]; then
+        ok "no sound: the system's box opened, and the window's title is the message"
+    else
+        fail "no sound: the message is \"$message\", not \"$NO_SOUND_TEXT\""
     fi
-    ok "no sound: the system's box opened, and the window's title is the message"
     # The whole screen, the box over the window, for whoever looks at the evidence.
     timeout 10 import -window root "$work/no-sound-screen.png" 2>/dev/null || true
     game_dir=$work
-    check_large_white "$win" 3 no-sound-device
+    check_large_white "$message_window" 3 no-sound-device
     if grep -qxF "$NO_SOUND_TEXT" <(tr -d '\r' <"$dir/player/debuglog.txt" 2>/dev/null); then
         ok "no sound: debuglog.txt holds the message"
     else
         fail "no sound: debuglog.txt does not hold the message"
     fi
-    xdotool key --window "$box" Return 2>/dev/null || true
-    local status=0 waited=0
-    while game_alive && ((waited++ < 200)); do sleep 0.05; done
-    if game_alive; then
-        fail "no sound: the program was still running 10 s after Enter closed the box"
-        return 1
-    fi
-    wait "$game_pid" || status=$?
-    game_pid=
-    if [ "$status" -eq 0 ]; then
-        ok "no sound: Enter closed the box and the program ended with status 0"
-    else
-        fail "no sound: the program ended with status $status"
-    fi
+    xdotool key --window "$message_box" Return 2>/dev/null || true
+    check_end 0 "no sound: Enter on the box" "$dir/game.log"
 }
 
 inner() {
     work=$1
     wine=$2
     jaws_dll=$3
-    trap inner_cleanup EXIT
+    wineprefix=$4
+    wineserver=$(dirname "$wine")/wineserver
+    trap end_game_and_wine EXIT
     trap 'exit 129' HUP
     trap 'exit 130' INT
     trap 'exit 143' TERM
     # The first two runs play into a file, never the machine's sound card.
     wine_sound_sink "$work/sink"
     run_jaws || true
-    inner_cleanup
+    end_game_and_wine
     run_voice || true
-    inner_cleanup
+    end_game_and_wine
     run_no_sound || true
     [ "$failures" -eq 0 ]
 }

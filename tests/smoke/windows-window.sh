@@ -12,8 +12,8 @@
 # word for word, what zelvo-headless gives for the same keys from the same seed and year
 # (the game's --record names them), or in the box what it echoes of the typing. Pictures of the
 # window at the start and on a store screen must show large white letters on black; Exit
-# must say "Good bye." and end the program with status 0. HOME is the temporary folder's,
-# whose .asoundrc sends Wine's sound to a file, so no sound card is touched. The pictures
+# must say "Good bye." and end the program with status 0. Wine's sound goes to a file
+# (wine-sound.sh), so no sound card is touched. The pictures
 # are kept in EVIDENCE_FOLDER/last; on a failure, the whole run is kept beside them. A
 # second run names a player's folder that cannot be made, which the system's message box
 # must tell, the window too in large letters, before the program ends with status 1.
@@ -72,28 +72,16 @@ now_ms() { date +%s%3N; }
 . "$(dirname "$SELF")/private-session.sh"
 # shellcheck source=window-picture.sh
 . "$(dirname "$SELF")/window-picture.sh"
+# shellcheck source=wine-game.sh
+. "$(dirname "$SELF")/wine-game.sh"
+# shellcheck source=wine-sound.sh
+. "$(dirname "$SELF")/wine-sound.sh"
 
 wineserver=
 wineprefix=
 
-# Waits for the Wine folder's server to end, its programs with it.
-wait_wineserver() {
-    WINEPREFIX=$wineprefix timeout 60 "$wineserver" -w 2>/dev/null || true
-}
-
-# A Linux path as Wine's drive Z: names it.
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
-
 # ---------------------------------------------------------------------------------------
 # Outside the virtual screen.
-
-outer_cleanup() {
-    if [ -n "${xvfb_pid:-}" ] && kill -0 "$xvfb_pid" 2>/dev/null; then
-        kill -TERM "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    [ -n "${work:-}" ] && [ -d "$work" ] && rm -rf "$work"
-}
 
 outer() {
     [ $# -eq 7 ] ||
@@ -118,46 +106,26 @@ outer() {
     trap 'exit 129' HUP
     trap 'exit 130' INT
     trap 'exit 143' TERM
-    mkdir -p "$work/program" "$work/player" "$work/home" "$work/runs"
+    mkdir -p "$work/program" "$work/player" "$work/runs"
     cp "$zelvo" "$work/program/zelvo.exe"
     cp "$headless" "$work/program/zelvo-headless.exe"
     cp -r "$sounds" "$work/program/sounds"
     # Output 1, the window title, at rate 2 (numbers with a blank each side, CR LF ends).
     printf ' 1 \r\n 2 \r\n' >"$work/player/progress.ini"
     cp "$work/player/progress.ini" "$work/progress.ini"
-    cat >"$work/home/.asoundrc" <<EOF
-pcm.!default { type file; slave.pcm "null"; file "$work/sound.raw"; format "raw" }
-EOF
-
-    # Wine's folder is made (or found) with the real HOME, whose folders it links to; only
-    # the game's runs get the private one, for their sound. Wine's desktop belongs to its
-    # server, which outlives a program by a few seconds: one started by a test without a
-    # screen would refuse the game its window, so it is waited out first.
+    # The Wine folder is made (or found), and its server, which has no screen, waited out.
     "$wine_run" cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null || true
     wait_wineserver
+    # The game's sound goes to a file, never to the machine's sound card.
+    wine_sound_sink "$work/sink"
     local status=0
-    HOME=$work/home timeout -k 5 200 xvfb-run -a -s "-screen 0 1024x768x24" \
+    timeout -k 5 200 xvfb-run -a -s "-screen 0 1024x768x24" \
         "$SELF" --under-x "$work" "$(readlink -f "$wine_run")" "$wineserver" "$wineprefix" &
     xvfb_pid=$!
     wait "$xvfb_pid" || status=$?
     xvfb_pid=
 
-    mkdir -p "$evidence" || die "cannot make $evidence"
-    rm -rf "$evidence/last"
-    mkdir -p "$evidence/last"
-    cp "$work"/*.png "$evidence/last/" 2>/dev/null || true
-    if [ "$status" -ne 0 ]; then
-        [ "$status" -eq 124 ] && echo "FAIL the checks did not finish within 200 s"
-        local keep
-        keep=$(mktemp -d "$evidence/$(date +%Y%m%d-%H%M%S).XXXX")
-        tar -C "$work" --exclude=./program --exclude=./home -cf - . 2>/dev/null |
-            tar -C "$keep" -xf - 2>/dev/null || true
-        echo "the run is kept in $keep"
-        echo "Windows window smoke test FAILED after ${SECONDS}s"
-        exit 1
-    fi
-    echo "pictures kept in $evidence/last"
-    echo "Windows window smoke test passed in ${SECONDS}s"
+    keep_evidence "$evidence" "$status" "Windows window" program sink
 }
 
 # ---------------------------------------------------------------------------------------
@@ -175,42 +143,6 @@ game_pid=
 
 # What the smoke tests on Linux may leave unchecked, this one may not.
 skip() { fail "$*"; }
-
-game_alive() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
-
-# The server goes while the screen is still there, so that the next test's Wine starts
-# afresh on its own screen or none.
-inner_cleanup() {
-    if game_alive; then
-        kill -KILL "$game_pid" 2>/dev/null || true
-        wait "$game_pid" 2>/dev/null || true
-    fi
-    wait_wineserver
-}
-
-# check_end STATUS WHAT: the program must end within 10 s of WHAT, with STATUS.
-check_end() {
-    local want=$1 what=$2 status=0 waited=0
-    while game_alive && ((waited++ < 200)); do sleep 0.05; done
-    if game_alive; then
-        fail "$what: the program was still running 10 s later"
-        return 1
-    fi
-    wait "$game_pid" || status=$?
-    game_pid=
-    if [ "$status" -eq "$want" ]; then
-        ok "$what: the program ended with status $status"
-    else
-        fail "$what: the program ended with status $status, not $want"
-        show_game_output
-    fi
-}
-
-show_game_output() {
-    [ -s "$work/game.log" ] || return 0
-    echo "     the game's output:"
-    tail -n 15 "$work/game.log" | sed 's/^/     | /'
-}
 
 # The title zelvo-headless gives after the runner lines of the first N steps (MODE as in
 # STEPS), from the seed and year of the recording, in a folder of its own holding the same
@@ -250,7 +182,7 @@ inner() {
     wine_run=$2
     wineserver=$3
     wineprefix=$4
-    trap inner_cleanup EXIT
+    trap end_game_and_wine EXIT
     trap 'exit 129' HUP
     trap 'exit 130' INT
     trap 'exit 143' TERM
@@ -299,7 +231,7 @@ run_game() {
     done
     if [ -z "$win" ]; then
         fail "start: no window titled \"$WELCOME_TEXT\" within 60 s (title: \"$(title_of "${win:-0}")\")"
-        show_game_output
+        show_log "$work/game.log"
         return 1
     fi
     ok "start: the window opened with the welcome in its title"
@@ -342,7 +274,7 @@ run_game() {
         else
             got=$(title_of "$win")
             fail "step $((i + 1)) $send: the title is \"$got\", not \"$want\""
-            show_game_output
+            show_log "$work/game.log"
             return 1
         fi
         [ $((i + 1)) -eq "$BOX_STEP" ] && picture "$win" text-entry-box 2
@@ -360,7 +292,7 @@ run_game() {
     else
         fail "exit: the title never said \"$GOODBYE_TEXT\""
     fi
-    check_end 0 "exit: Exit the game"
+    check_end 0 "exit: Exit the game" "$work/game.log"
     if [ -f "$work/player/progress.ini" ] && [ ! -e "$work/program/progress.ini" ]; then
         ok "files: the player's files stayed in the player's folder"
     else
@@ -377,29 +309,11 @@ run_unusable_folder() {
     (cd "$work/program" && exec "$wine_run" zelvo.exe --dir "$(winpath "$work/in-the-way")") \
         >"$work/no-folder.log" 2>&1 </dev/null &
     game_pid=$!
-    # The message goes to standard error before the box opens, word for word.
-    local message="" win="" box="" start w
-    start=$(now_ms)
-    while [ -z "$box" ] && (($(now_ms) - start < 60000)) && game_alive; do
-        message=$(grep -a '^Zelvo cannot start: ' "$work/no-folder.log" | head -n 1 | tr -d '\r' || true)
-        for w in $(xdotool search --onlyvisible --class '^zelvo\.exe$' 2>/dev/null || true); do
-            if [ -n "$message" ] && [ "$(title_of "$w")" = "$message" ]; then
-                win=$w
-            elif [ "$(title_of "$w")" = Zelvo ]; then
-                box=$w
-            fi
-        done
-        sleep 0.1
-    done
-    if [ -z "$message" ] || [ -z "$win" ] || [ -z "$box" ]; then
-        fail "message: no window titled with the message (\"${message:-none written}\") and no box titled Zelvo within 60 s"
-        sed 's/^/     | /' "$work/no-folder.log" | grep -v XGetInputFocus | tail -n 5
-        return 1
-    fi
+    find_message_box "$work/no-folder.log" "Zelvo cannot start: " || return 1
     ok "message: the window's title is the message, and the system's box shows it: $message"
-    picture "$win" message 3
-    xdotool key --window "$box" Return 2>/dev/null || true
-    check_end 1 "message: Enter on the box"
+    picture "$message_window" message 3
+    xdotool key --window "$message_box" Return 2>/dev/null || true
+    check_end 1 "message: Enter on the box" "$work/no-folder.log"
 }
 
 if [ "${1:-}" = "--under-x" ]; then
