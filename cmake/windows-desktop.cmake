@@ -10,4 +10,4 @@ target_link_libraries(zelvo_win32_platform PUBLIC user32 gdi32 ole32 oleaut32 uu
 # The game program, a window program of its own (no console), which shares every line of
 # the Linux one's but the platform and the finding of its folder.
 add_executable(zelvo WIN32 src/app/zelvo_win32.cpp src/app/gamemain.cpp)
-target_link_libraries(zelvo PRIVATE zelvo_recording zelvo_folders zelvo_win32_platform shell32)
+target_link_libraries(zelvo PRIVATE zelvo_recording zelvo_folders zelvo_win32_platform)

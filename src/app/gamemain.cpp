@@ -4,11 +4,14 @@
 
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "app/folderfacts.h"
 #include "app/folders.h"
 #include "app/recorder.h"
 #include "app/recordings.h"
+#include "core/system.h"
 #include "core/zelvo.h"
 #include "game/startup.h"
 
@@ -55,11 +58,12 @@ int play(Platform& platform, const std::string& program, const std::string& dir,
 
 }  // namespace
 
-int runGameProgram(const std::vector<std::string>& arguments, const std::string& programFolder,
+int runGameProgram(int argc, char** argv, const std::string& programFolder,
                    const PlatformOpener& openPlatform) {
+    const std::vector<std::string> arguments = programarguments(argc, argv);
     std::string dir;
     std::string record;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
         const bool valued = i + 1 < arguments.size() && !arguments[i + 1].empty();
         if (arg == "--dir" && valued) {

@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/platform.h"
 
@@ -14,11 +13,11 @@ namespace zelvo {
 // Opens the desktop's platform; throws (PlatformError) when it cannot.
 using PlatformOpener = std::function<std::unique_ptr<Platform>()>;
 
-// Runs the game: `arguments` are the program's own, UTF-8, without the program's name
-// (--dir FOLDER, --record FILE); `programFolder` is where the executable is, which holds
-// the sounds of a portable game. Returns the program's exit status: 0 when the game ended,
-// 1 when it could not start or failed, 2 for arguments it does not know.
-int runGameProgram(const std::vector<std::string>& arguments, const std::string& programFolder,
+// Runs the game: `argc` and `argv` are main's (--dir FOLDER, --record FILE), taken in UTF-8
+// on every system; `programFolder` is where the executable is, which holds the sounds of a
+// portable game. Returns the program's exit status: 0 when the game ended, 1 when it could
+// not start or failed, 2 for arguments it does not know.
+int runGameProgram(int argc, char** argv, const std::string& programFolder,
                    const PlatformOpener& openPlatform);
 
 }  // namespace zelvo

@@ -23,6 +23,6 @@ std::string programFolder() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    return zelvo::runGameProgram({argv + 1, argv + argc}, programFolder(),
+    return zelvo::runGameProgram(argc, argv, programFolder(),
                                  [] { return std::make_unique<zelvo::SdlPlatform>("Zelvo"); });
 }

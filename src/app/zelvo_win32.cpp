@@ -1,12 +1,8 @@
 // The game program on Windows: a Win32 window, SAPI, JAWS, UI Automation and DirectSound.
 #include <windows.h>
 
-// Needs <windows.h> before it.
-#include <shellapi.h>
-
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/gamemain.h"
 #include "platform/win32/wide.h"
@@ -30,21 +26,11 @@ std::string programFolder() {
     return slash == std::wstring::npos ? "." : zelvo::narrow(path.substr(0, slash + 1));
 }
 
-// The arguments as Windows holds them, in UTF-16, so that a folder named in any language
-// arrives whole; without the program's own name.
-std::vector<std::string> arguments() {
-    std::vector<std::string> out;
-    int count = 0;
-    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!args) return out;
-    for (int i = 1; i < count; ++i) out.push_back(zelvo::narrow(args[i]));
-    LocalFree(args);
-    return out;
-}
-
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return zelvo::runGameProgram(arguments(), programFolder(),
+// A window program (no console) with a main of its own, as mingw-w64 allows: the arguments
+// are taken again from the command line in UTF-16 (programarguments).
+int main(int argc, char** argv) {
+    return zelvo::runGameProgram(argc, argv, programFolder(),
                                  [] { return std::make_unique<zelvo::Win32Platform>("Zelvo"); });
 }
