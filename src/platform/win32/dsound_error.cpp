@@ -1,9 +1,7 @@
 #include "platform/win32/dsound_error.h"
 
-#include <cstdio>
-
+#include "platform/win32/com_failure.h"
 #include "platform/win32/directsound.h"
-#include "platform/win32/wide.h"
 
 namespace zelvo {
 namespace {
@@ -37,26 +35,13 @@ constexpr Meaning kMeanings[] = {
     {DSERR_BUFFERTOOSMALL, "DSERR_BUFFERTOOSMALL", "the sound is too short for the device"},
 };
 
-std::string systemwords(HRESULT result) {
-    wchar_t* text = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string words = n && text ? narrow(std::wstring(text, n)) : std::string();
-    if (text) LocalFree(text);
-    // The system ends its messages with a full stop and a line break.
-    words.erase(words.find_last_not_of(" .\r\n") + 1);
-    return words.empty() ? "the sound system failed" : words;
-}
-
 }  // namespace
 
 std::string dsoundreason(HRESULT result) {
     for (const Meaning& m : kMeanings)
         if (m.result == result) return std::string(m.words) + " (" + m.name + ")";
-    char number[16];
-    std::snprintf(number, sizeof number, "0x%08lX", static_cast<unsigned long>(result));
-    return systemwords(result) + " (" + number + ")";
+    const std::string words = systemWords(result);
+    return (words.empty() ? "the sound system failed" : words) + " (" + hresultCode(result) + ")";
 }
 
 }  // namespace zelvo

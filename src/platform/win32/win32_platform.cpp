@@ -3,9 +3,8 @@
 
 #include <objbase.h>
 
-#include <cstdio>
-
 #include "platform/speechd/utf8.h"
+#include "platform/win32/com_failure.h"
 #include "platform/win32/keys.h"
 #include "platform/win32/message_queue.h"
 #include "platform/win32/wide.h"
@@ -22,9 +21,7 @@ Win32Platform::Win32Platform(const std::string& title) : title_(title) {
     const HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (FAILED(hr)) {
         ended_ = true;
-        char code[16];
-        std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
-        throw PlatformError(std::string("COM could not be started (error ") + code + ")");
+        throw PlatformError("COM could not be started: " + hresultText(hr));
     }
     comStarted_ = true;
     try {
